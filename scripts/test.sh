@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the full suite, then the core tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOK_GUI=OFF -DVOK_BENCH=OFF -DVOK_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs" --target core_tests vokcli
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 300
