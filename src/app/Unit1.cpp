@@ -86,6 +86,27 @@ TZqByteArray ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
+// Lets the mouse through a disabled control to the panel beneath it, so that the
+// panel's hint and right-click answer for it; an enabled control takes the mouse again.
+class MouseThroughWhileDisabled : public QObject {
+public:
+    explicit MouseThroughWhileDisabled(QWidget* control) : QObject(control) {
+        control->installEventFilter(this);
+        Update(control);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) Update(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    static void Update(QWidget* control) {
+        control->setAttribute(Qt::WA_TransparentForMouseEvents, !control->isEnabled());
+    }
+};
+
 }  // namespace
 
 TForm1::TForm1(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
@@ -338,6 +359,7 @@ void TForm1::WrapSplitButton() {
     SetHint(Button7, QString());
     Button7->disconnect(this);
     Button7->setContextMenuPolicy(Qt::DefaultContextMenu);
+    new MouseThroughWhileDisabled(Button7);
     connect(Button7, &QAbstractButton::clicked, this, [this] { Run(&TForm1::Button7Click); });
     SplitButtonPanel->show();
     SplitButtonPanel->stackUnder(CheckBox3);
