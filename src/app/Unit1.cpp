@@ -115,7 +115,9 @@ TForm1::TForm1(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
     // Single border, system menu and minimise only: the window cannot be maximised.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The layout is made for a small sans-serif face 11 pixels high.
     QFont font = this->font();
+    font.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", font.family()});
     font.setPixelSize(11);
     setFont(font);
     StandardColorTable = EmptyStandardColors();
