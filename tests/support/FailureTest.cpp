@@ -21,7 +21,7 @@ std::string Message(void (*raise)()) {
 TEST(AssertionFailedHandler, NamesTheBareFileAndLine) {
     EXPECT_EQ(Message([] { AssertionFailedHandler("File invalid or corrupt", "/src/voklist/Unit5.cpp", 212); }),
               "File invalid or corrupt (Unit5.cpp, line 212)");
-    EXPECT_EQ(Message([] { AssertionFailedHandler("m", "C:\\work\\Unit3.pas", 7); }), "m (Unit3.pas, line 7)");
+    EXPECT_EQ(Message([] { AssertionFailedHandler("m", "C:\\work\\Unit3.cpp", 7); }), "m (Unit3.cpp, line 7)");
     EXPECT_EQ(Message([] { AssertionFailedHandler("m", "mixed/dir\\QPix.cpp", 1); }), "m (QPix.cpp, line 1)");
     EXPECT_EQ(Message([] { AssertionFailedHandler("m", "Bare.cpp", 0); }), "m (Bare.cpp, line 0)");
 }
