@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/ColourListText.h"
 #include "app/Combine.h"
 #include "app/FileNameOrder.h"
 #include "app/Split.h"
@@ -94,7 +95,7 @@ void SaveSplitRecord(const SplitRecord& record, const std::string& fileName) {
 SplitRecord LoadSplitRecord(const std::string& fileName) { return ParseSplitRecord(ReadFileText(fileName), fileName); }
 
 StandardColorTable LoadStandardColors(const std::string& fileName) {
-    return ParseStandardColorText(ReadFileText(fileName));
+    return StandardColorsFromText(ReadFileText(fileName));
 }
 
 }  // namespace vok

@@ -23,7 +23,7 @@ std::vector<Bitmap> ThreeFrames() {
 }  // namespace
 
 TEST(Combine, StripCount) {
-    const StandardColorTable defaults = InitialStandardColors();
+    const StandardColorTable defaults = DefaultStandardColors();
     StandardColorTable noBackground = defaults;
     noBackground[0] = -1;
     EXPECT_EQ(CombineStripCount(defaults, {false, false}), 8);
@@ -35,7 +35,7 @@ TEST(Combine, StripCount) {
 }
 
 TEST(Combine, FramesSideBySideThenOneStripPerColour) {
-    StandardColorTable colors = InitialStandardColors();
+    StandardColorTable colors = DefaultStandardColors();
     colors[40] = RGB(1, 2, 3);  // a set position far up gets a strip too, in order
     const Bitmap c = CombinePictures(ThreeFrames(), colors, {});
     ASSERT_EQ(c.width(), 320 + 9 * 200);
@@ -57,7 +57,7 @@ TEST(Combine, FramesSideBySideThenOneStripPerColour) {
 }
 
 TEST(Combine, NoStandardColorsLeavesOneBackgroundStripOrNone) {
-    const StandardColorTable defaults = InitialStandardColors();
+    const StandardColorTable defaults = DefaultStandardColors();
     const Bitmap one = CombinePictures(ThreeFrames(), defaults, {true, false});
     EXPECT_EQ(one.width(), 520);
     EXPECT_EQ(one.colorAt(320, 0), kBackground);
@@ -76,7 +76,7 @@ TEST(Combine, NoStandardColorsLeavesOneBackgroundStripOrNone) {
 TEST(Combine, PalettedFrameIsPlacedInItsColours) {
     Bitmap frame = Paletted(4, 2, {RGB(9, 8, 7), RGB(200, 100, 50)});
     SetIndex(frame, 3, 1, 1);
-    const Bitmap c = CombinePictures({frame}, InitialStandardColors(), {true, true});
+    const Bitmap c = CombinePictures({frame}, DefaultStandardColors(), {true, true});
     ASSERT_EQ(c.pixelFormat(), PixelFormat::Bits24);
     EXPECT_EQ(c.colorAt(0, 0), RGB(9, 8, 7));
     EXPECT_EQ(c.colorAt(3, 1), RGB(200, 100, 50));
