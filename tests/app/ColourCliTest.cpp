@@ -16,7 +16,7 @@ using namespace vok::test;
 
 namespace {
 
-struct Run {
+struct CliRun {
     int code = -1;
     std::string err;
 };
@@ -27,13 +27,13 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-Run Vokcli(const TempFolder& dir, const std::vector<std::string>& args) {
+CliRun Vokcli(const TempFolder& dir, const std::vector<std::string>& args) {
     std::string command = Quote(VOK_VOKCLI);
     for (const auto& a : args) command += " " + Quote(a);
     const std::string errFile = dir / "stderr.txt";
     command += " >/dev/null 2>" + Quote(errFile);
     const int status = std::system(command.c_str());
-    Run run;
+    CliRun run;
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.err = FileBytes(errFile);
     std::remove(errFile.c_str());
@@ -46,7 +46,7 @@ TEST(VokcliColours, CombineWritesThePictureAndItsRecord) {
     TempFolder dir;
     SaveBitmapToFile(Paletted(5, 3, PlainColors()), dir / "b.bmp");
     SaveBitmapToFile(Paletted(4, 6, PlainColors()), dir / "A.bmp");
-    const Run run = Vokcli(dir, {"combine", "--no-standard-colors", "-o", dir / "All.bmp", dir / "b.bmp", dir / "A.bmp"});
+    const CliRun run = Vokcli(dir, {"combine", "--no-standard-colors", "-o", dir / "All.bmp", dir / "b.bmp", dir / "A.bmp"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(FileBytes(dir / "All.bmp.parts"), "4 6 A.bmp\r\n5 3 b.bmp\r\n");
@@ -62,7 +62,7 @@ TEST(VokcliColours, SplitWritesIntoTheRecordsFolderByDefault) {
     SetIndex(reduced, 5, 1, 30);
     SaveBitmapToFile(reduced, dir / "reduced.bmp");
     WriteBytes(dir / "All.bmp.parts", "3 2 one.bmp\r\n5 2 two.bmp\r\n");
-    const Run run = Vokcli(dir, {"split", "--tolerance", "3", "--parts", dir / "All.bmp.parts", dir / "reduced.bmp"});
+    const CliRun run = Vokcli(dir, {"split", "--tolerance", "3", "--parts", dir / "All.bmp.parts", dir / "reduced.bmp"});
     ASSERT_EQ(run.code, 0) << run.err;
     const Bitmap two = LoadBitmapFromFile(dir / "two.bmp");
     EXPECT_EQ(two.width(), 5);
@@ -83,7 +83,7 @@ TEST(VokcliColours, ShadowCommandsWithAColourList) {
     Bitmap target = Paletted(3, 1, PlainColors(), 20);
     SetIndex(target, 0, 0, 1);
     SaveBitmapToFile(target, dir / "target.bmp");
-    Run run = Vokcli(dir, {"copy-shadows", "--colors", dir / "colors.txt", "--dx", "1", "--no-overwrite", "--sources",
+    CliRun run = Vokcli(dir, {"copy-shadows", "--colors", dir / "colors.txt", "--dx", "1", "--no-overwrite", "--sources",
                            dir / "source.bmp", "--targets", dir / "target.bmp"});
     ASSERT_EQ(run.code, 0) << run.err;
     Bitmap after = LoadBitmapFromFile(dir / "target.bmp");
@@ -101,7 +101,7 @@ TEST(VokcliColours, FailuresAndUsage) {
     TempFolder dir;
     WriteBytes(dir / "bad.bmp", "nothing");
     SaveBitmapToFile(Paletted(2, 2, PlainColors()), dir / "a.bmp");
-    Run run = Vokcli(dir, {"combine", "-o", dir / "All.bmp", dir / "a.bmp", dir / "bad.bmp"});
+    CliRun run = Vokcli(dir, {"combine", "-o", dir / "All.bmp", dir / "a.bmp", dir / "bad.bmp"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "Bitmap image is not valid\n");
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "bad.bmp"}));
