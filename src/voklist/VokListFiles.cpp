@@ -4,6 +4,7 @@
 
 #include "support/Check.h"
 #include "support/ZqSysUtils.h"
+#include "voklist/MoveFrameList.h"
 #include "voklist/VokList.h"
 
 namespace vok {
@@ -31,6 +32,12 @@ void WriteVokList(const std::string& fileName, const TVokListDocument& doc) {
 
 void ReadVokListFrameNames(const std::string& fileName, std::vector<std::string>& list) {
     AppendVokListFrameNames(ReadListFile(fileName), list);
+}
+
+std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen) {
+    return BuildMoveFrameList(chosen, [](const std::string& listFileName, std::vector<std::string>& list) {
+        ReadVokListFrameNames(listFileName, list);
+    });
 }
 
 }  // namespace vok

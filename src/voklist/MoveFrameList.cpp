@@ -1,0 +1,57 @@
+#include "voklist/MoveFrameList.h"
+
+#include <algorithm>
+
+namespace vok {
+
+namespace {
+
+char FoldCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+bool IsVokListName(const std::string& name) {
+    const std::size_t mark = name.find_last_of("./\\");
+    if (mark == std::string::npos || name[mark] != '.' || name.size() - mark != 4) return false;
+    return FoldCase(name[mark + 1]) == 'T' && FoldCase(name[mark + 2]) == 'X' && FoldCase(name[mark + 3]) == 'L';
+}
+
+bool IsFullName(const std::string& name) { return (!name.empty() && name[0] == '/') || (name.size() >= 2 && name[1] == ':'); }
+
+std::string FolderOf(const std::string& name) {
+    const std::size_t slash = name.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+}
+
+std::string FrameFileName(const std::string& listFolder, std::string frame) {
+    std::replace(frame.begin(), frame.end(), '\\', '/');
+    return IsFullName(frame) ? frame : listFolder + frame;
+}
+
+}  // namespace
+
+bool FileNameLess(const std::string& a, const std::string& b) {
+    const auto folded = [](char x, char y) { return FoldCase(x) < FoldCase(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
+    return a < b;
+}
+
+std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen, const FrameNameReader& readFrames) {
+    std::vector<std::string> sorted = chosen;
+    std::sort(sorted.begin(), sorted.end(), FileNameLess);
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+
+    std::vector<std::string> result;
+    for (const auto& name : sorted) {
+        if (!IsVokListName(name)) {
+            result.push_back(name);
+            continue;
+        }
+        std::vector<std::string> frames;
+        readFrames(name, frames);
+        const std::string folder = FolderOf(name);
+        for (auto& frame : frames) result.push_back(FrameFileName(folder, std::move(frame)));
+    }
+    return result;
+}
+
+}  // namespace vok
