@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/ZqSysUtils.h"
+
 namespace vok {
 
 namespace {
@@ -14,16 +16,8 @@ bool IsVokListName(const std::string& name) {
     return FoldCase(name[mark + 1]) == 'T' && FoldCase(name[mark + 2]) == 'X' && FoldCase(name[mark + 3]) == 'L';
 }
 
-bool IsFullName(const std::string& name) { return (!name.empty() && name[0] == '/') || (name.size() >= 2 && name[1] == ':'); }
-
-std::string FolderOf(const std::string& name) {
-    const std::size_t slash = name.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
-}
-
-std::string FrameFileName(const std::string& listFolder, std::string frame) {
-    std::replace(frame.begin(), frame.end(), '\\', '/');
-    return IsFullName(frame) ? frame : listFolder + frame;
+std::string FrameFileName(const std::string& listFolder, const std::string& frame) {
+    return ToNativePath(IsFullPath(frame) ? frame : listFolder + frame);
 }
 
 }  // namespace
@@ -48,8 +42,8 @@ std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chos
         }
         std::vector<std::string> frames;
         readFrames(name, frames);
-        const std::string folder = FolderOf(name);
-        for (auto& frame : frames) result.push_back(FrameFileName(folder, std::move(frame)));
+        const std::string folder = ExtractFilePath(name);
+        for (auto& frame : frames) result.push_back(FrameFileName(folder, frame));
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <random>
 
+#include "pictures/BmpCodec.h"
 #include "pictures/PicBuffer.h"
 #include "support/Errors.h"
 
@@ -117,6 +118,30 @@ TEST(PicBuffer, EmptyListAndPositionsOutsideTheList) {
     EXPECT_THROW(buffer.GetPicture(0), EAssertionFailed);
     EXPECT_THROW(buffer.FirstIndex(-1), EAssertionFailed);
     EXPECT_EQ(loader.Total(), 0);
+}
+
+TEST(PicBuffer, LoadsBmpFilesFromDisk) {
+    ScratchFolder folder;
+    Bitmap frame(3, 2, PixelFormat::Bits8);
+    std::vector<RgbQuad> colors(256);
+    colors[9] = ToQuad(RGB(200, 10, 30));
+    frame.setColorTable(colors);
+    frame.scanLine(1)[2] = 9;
+    const std::string good = (folder.path / "frame.bmp").string();
+    SaveBitmapToFile(frame, good);
+    const std::string bad = folder.Touch("broken.bmp");
+
+    TPicBuffer buffer;
+    buffer.SetFileNames({bad, good, (folder.path / "." / "frame.bmp").string()});
+    const Bitmap& loaded = buffer.GetPicture(2);
+    EXPECT_EQ(&loaded, &buffer.GetPicture(1));
+    EXPECT_EQ(loaded.width(), 3);
+    EXPECT_EQ(loaded.height(), 2);
+    EXPECT_EQ(loaded.colorAt(2, 1), RGB(200, 10, 30));
+    EXPECT_EQ(loaded.colorAt(0, 0), 0u);
+
+    EXPECT_THROW(buffer.GetPicture(0), EInvalidGraphic);
+    EXPECT_TRUE(buffer.GetPicture(0).empty());
 }
 
 }  // namespace
