@@ -1,0 +1,19 @@
+#pragma once
+// Program-wide names: the title the windows build their class names from, the
+// application title and the program's folder.
+#include <string>
+
+namespace vok {
+
+// The main window's caption; every window's class name starts with it.
+inline constexpr const char* AppTitle = "Tarvex Vok Tool";
+// The application title: task-bar text and caption of the standard report.
+inline constexpr const char* ApplicationTitle = "Vok Tool";
+
+// The folder of the program file with a trailing '/'. Language files and the grid
+// picture are read from it.
+const std::string& AppPath();
+// Replaces the folder (the program entry sets it; tests point it elsewhere).
+void SetAppPath(const std::string& folder);
+
+}  // namespace vok
