@@ -103,9 +103,17 @@ void Bitmap::setSize(int width, int height) {
     width_ = width;
     height_ = height;
     allocate();
+    // Copy the pixels of the overlap only: the row padding of the old picture may hold
+    // pixels cut off earlier, which must not come back as new pixels.
     const int rows = std::min(height_, old.height_);
-    const std::size_t bytes = std::min(stride_, std::size_t(RowBytes(std::min(width_, old.width_), storageBits())));
-    for (int y = 0; y < rows; ++y) std::memcpy(scanLine(y), old.scanLine(y), bytes);
+    const std::int64_t overlapBits = std::int64_t(std::min(width_, old.width_)) * storageBits();
+    const std::size_t fullBytes = std::size_t(overlapBits / 8);
+    const int restBits = int(overlapBits % 8);
+    const std::uint8_t restMask = std::uint8_t(0xFF << (8 - restBits));
+    for (int y = 0; y < rows; ++y) {
+        std::memcpy(scanLine(y), old.scanLine(y), fullBytes);
+        if (restBits) scanLine(y)[fullBytes] = old.scanLine(y)[fullBytes] & restMask;
+    }
 }
 
 void Bitmap::setColorTable(std::vector<RgbQuad> colors) {
@@ -212,6 +220,8 @@ void Bitmap::setPixelFormat(PixelFormat format) {
         }
     }
     if (!IsPaletted(format)) colors_.clear();
+    // A paletted picture holds no more entries than its indexes can reach.
+    if (colors_.size() > std::size_t(Traits(format).paletteSize)) colors_.resize(std::size_t(Traits(format).paletteSize));
     width_ = old.width_;
     height_ = old.height_;
     allocate();
@@ -238,6 +248,24 @@ void Bitmap::draw(int x, int y, const Bitmap& src) {
         for (int row = sy0; row < sy1; ++row)
             std::memcpy(scanLine(y + row) + std::size_t(x + sx0) * bpp, src.scanLine(row) + std::size_t(sx0) * bpp,
                         std::size_t(n) * bpp);
+        return;
+    }
+    if (src.format_ == format_ && storageBits() < 8 && src.colors_ == colors_) {
+        // 1- and 4-bit pictures with one colour table: copy the indexes, so that
+        // entries of equal colour stay apart.
+        const int bits = storageBits(), perByte = 8 / bits;
+        const std::uint8_t mask = std::uint8_t((1 << bits) - 1);
+        for (int row = sy0; row < sy1; ++row) {
+            const std::uint8_t* in = src.scanLine(row);
+            std::uint8_t* out = scanLine(y + row);
+            for (int i = sx0; i < sx1; ++i) {
+                const int px = x + i;
+                const int inShift = (perByte - 1 - i % perByte) * bits, outShift = (perByte - 1 - px % perByte) * bits;
+                const std::uint8_t v = (in[i / perByte] >> inShift) & mask;
+                std::uint8_t& b = out[px / perByte];
+                b = std::uint8_t((b & ~(mask << outShift)) | (v << outShift));
+            }
+        }
         return;
     }
     if (format_ == PixelFormat::Bits24) {

@@ -27,7 +27,9 @@ public:
     // The stored format, whatever the handle type.
     PixelFormat storedFormat() const { return format_; }
     // Converts the pixels to the new format (through the colour table for paletted
-    // targets, nearest entry). Setting Custom needs setCustomLayout instead.
+    // targets, nearest entry; a direct-colour picture gets a grey ramp, a longer table
+    // is cut to the entries the new format can index). Setting Custom needs
+    // setCustomLayout instead.
     void setPixelFormat(PixelFormat format);
     // Makes the picture Custom with this layout; the bit count must be 16 or 32.
     // The pixels are kept as stored.
@@ -74,7 +76,8 @@ public:
 
     // Draws src opaque and unscaled with its top-left corner at (x, y), clipped,
     // in its own colours (a paletted picture through its colour table). Same-format
-    // paletted pictures copy indexes; otherwise colours convert to this format.
+    // paletted pictures with equal colour tables copy indexes; otherwise colours
+    // convert to this format (nearest entry when paletted).
     void draw(int x, int y, const Bitmap& src);
     // Copies the rectangle of src at (sx, sy) of this picture's size into this
     // picture, pixel for pixel (stored values); both must have the same format.

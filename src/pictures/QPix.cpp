@@ -1,5 +1,6 @@
 #include "pictures/QPix.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "support/Check.h"
@@ -149,8 +150,10 @@ void TQuickPixels::Attach(Bitmap& bitmap, bool makeDIB) {
     ZQ_ASSERT_AT(bitsPerPixel_ != 0, "Bitmap format is not supported", "QPix.cpp", 182);
 
     if (bitsPerPixel_ <= 8) {
-        paletteCount_ = 1 << bitsPerPixel_;
         const auto& table = bitmap.colorTable();
+        // The lookup only offers entries the picture has: an index past its colour
+        // table would name no colour at all. An empty table leaves index 0.
+        paletteCount_ = std::max(1, std::min(1 << bitsPerPixel_, int(table.size())));
         for (int i = 0; i < 256; ++i) {
             // Entries past the picture's table read as black.
             palette_[i] = i < paletteCount_ && i < int(table.size()) ? RgbQuad{table[i].blue, table[i].green, table[i].red, 0}

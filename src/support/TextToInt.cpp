@@ -48,11 +48,12 @@ std::int32_t TextToInt(std::string_view text) {
 }
 
 int DigitValue(char c, int base) {
-    int v = 36;
+    int v = -1;
     if (c >= '0' && c <= '9') v = c - '0';
     else if (c >= 'A' && c <= 'Z') v = c - 'A' + 10;
     else if (c >= 'a' && c <= 'z') v = c - 'a' + 10;
-    return v < base ? v : -1;
+    // A byte that is no digit stays no digit, whatever base the caller names.
+    return v >= 0 && v < base ? v : -1;
 }
 
 }  // namespace vok

@@ -34,7 +34,8 @@ bool TryTextToInt(std::string_view text, std::int32_t& value);
 std::int32_t TextToInt(std::string_view text);
 
 std::string IntToStrBase(std::int32_t value, int base, char groupSeparator = 0, bool upperCase = true);
-// Error code: 0 success, 1 no digits, 2 overflow, 3 no text or bad base, plus 4 for trailing characters.
+// Error code: 0 success, 1 no digits (or no text), 2 overflow, 3 bad base, plus 4 when
+// characters remain after the number. A leading '$' switches to base 16.
 std::int32_t StrToIntBase(std::string_view text, int base, char groupSeparator = 0, bool skipLeadingBlanks = true,
                           bool skipTrailingBlanks = true, int* errorCode = nullptr);
 int DigitValue(char c, int base);

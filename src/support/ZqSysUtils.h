@@ -23,20 +23,29 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
 // True when the folder exists afterwards.
 bool CreateFolders(const std::string& folder);
 
-// Open flags, as the platform's creation dispositions.
+// How an open treats an existing or missing file.
 enum class CreationDisposition { CreateNew, CreateAlways, OpenExisting, OpenAlways, TruncateExisting };
 // open(2) with the folder-creating rule: for CreateAlways and OpenAlways the folder part
-// of the path is created first; when that fails, -1 is returned without opening.
+// of the path is created first; when that fails, -1 is returned without opening and
+// errno tells why the folder could not be made. accessFlags: O_RDONLY, O_WRONLY or
+// O_RDWR, plus any further open flags.
 int OpenFileCreatingFolder(const std::string& path, int accessFlags, CreationDisposition disposition,
                            int mode = 0666);
+// The same with plain open flags: folders are created when O_CREAT is set without O_EXCL.
+int OpenFileCreatingFolder(const std::string& path, int openFlags, int mode = 0666);
 
-// Folder part of a path up to and including its last delimiter ('/' or '\\'); may be empty.
+// The name with every '\\' turned into '/': names read from files may use either.
+std::string ToNativePath(std::string_view path);
+
+// Folder part of a path up to and including its last delimiter ('/' or '\\', or the
+// drive colon of "C:name"); may be empty.
 std::string ExtractFilePath(std::string_view path);
 // Name part after the last delimiter.
 std::string ExtractFileName(std::string_view path);
 // Extension including the dot, or empty.
 std::string ExtractFileExt(std::string_view path);
-// The folder with a trailing '/'.
+// The folder with a trailing delimiter ('/' added unless it ends in '/' or '\\');
+// an empty folder stays empty.
 std::string IncludeTrailingPathDelimiter(std::string_view folder);
 // A leading '/' or a drive colon ("C:") makes a full path.
 bool IsFullPath(std::string_view path);

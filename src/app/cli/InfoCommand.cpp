@@ -1,0 +1,50 @@
+// vokcli info FILE...: size, depth and colour-table size of BMP pictures.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "CliCommands.h"
+#include "pictures/BmpCodec.h"
+
+namespace vok::cli {
+
+namespace {
+
+std::string BitsText(const Bitmap& b) {
+    switch (b.pixelFormat()) {
+    case PixelFormat::Bits1: return "1";
+    case PixelFormat::Bits4: return "4";
+    case PixelFormat::Bits8: return "8";
+    case PixelFormat::Bits15: return "15";
+    case PixelFormat::Bits16: return "16";
+    case PixelFormat::Bits24: return "24";
+    case PixelFormat::Bits32: return "32";
+    case PixelFormat::Custom: return "custom";
+    case PixelFormat::Device: break;
+    }
+    return "device";
+}
+
+// One line per file; a file that fails is reported on stderr and the others still run.
+int RunInfo(const Args& args) {
+    if (args.empty()) throw UsageError("no files given");
+    int status = 0;
+    for (const std::string& file : args) {
+        try {
+            const Bitmap b = LoadBitmapFromFile(file);
+            std::printf("%s: width=%d height=%d bits=%s palette=%zu\n", file.c_str(), b.width(), b.height(),
+                        BitsText(b).c_str(), b.colorTable().size());
+        } catch (const std::exception& e) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "%s\n", e.what());
+            status = 1;
+        }
+    }
+    return status;
+}
+
+const CliRegistrar registrar("info", "FILE...", RunInfo);
+
+}  // namespace
+
+}  // namespace vok::cli

@@ -1,0 +1,52 @@
+// vokcli split: cuts a reduced combined picture back into the frames its record names.
+#include "CliCommands.h"
+#include "ColourArgs.h"
+#include "app/ColourFiles.h"
+#include "app/Split.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok::cli {
+
+namespace {
+
+int RunSplit(const Args& args) {
+    ArgReader reader(args);
+    ColourArgs colour;
+    std::string parts, folder, combined;
+    bool folderGiven = false;
+    int tolerance = 0;
+    while (!reader.done()) {
+        if (!reader.atOption()) {
+            if (!combined.empty()) throw UsageError("one combined picture only");
+            combined = reader.next();
+            continue;
+        }
+        const std::string option = reader.next();
+        if (option == "--parts") parts = reader.value(option);
+        else if (option == "-o") {
+            folder = reader.value(option);
+            folderGiven = true;
+        } else if (option == "--tolerance") {
+            tolerance = reader.intValue(option);
+            if (tolerance < 0 || tolerance > kMaxTolerance)
+                throw UsageError("--tolerance takes 0 to " + std::to_string(kMaxTolerance));
+        } else if (!colour.take(option, reader, true)) {
+            throw UsageError("unknown option " + option);
+        }
+    }
+    if (parts.empty()) throw UsageError("--parts RECORD is required");
+    if (combined.empty()) throw UsageError("no combined picture given");
+    const StandardColorTable colors = colour.colors();
+    const SplitRecord record = LoadSplitRecord(parts);
+    SplitFile(combined, record, folderGiven ? folder : ExtractFilePath(parts), colors, tolerance, colour.options);
+    return 0;
+}
+
+const CliRegistrar registrar("split",
+                             "[--colors FILE] [--tolerance T] [--no-standard-colors] [--no-background] "
+                             "--parts RECORD [-o FOLDER] COMBINED",
+                             RunSplit);
+
+}  // namespace
+
+}  // namespace vok::cli

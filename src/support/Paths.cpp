@@ -1,0 +1,61 @@
+#include <string>
+#include <sys/stat.h>
+
+#include "support/ZqSysUtils.h"
+
+namespace vok {
+
+namespace {
+
+bool IsDelimiter(char c) { return c == '/' || c == '\\'; }
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool HasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':' && IsLetter(path[0]); }
+
+// Length of the folder part: up to and including the last delimiter, or the drive ("C:").
+std::size_t FolderLength(std::string_view path) {
+    for (std::size_t i = path.size(); i > 0; --i)
+        if (IsDelimiter(path[i - 1])) return i;
+    return HasDrive(path) ? 2 : 0;
+}
+
+}  // namespace
+
+std::string ToNativePath(std::string_view path) {
+    std::string out(path);
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+std::string ExtractFilePath(std::string_view path) { return std::string(path.substr(0, FolderLength(path))); }
+
+std::string ExtractFileName(std::string_view path) { return std::string(path.substr(FolderLength(path))); }
+
+std::string ExtractFileExt(std::string_view path) {
+    const std::string_view name = path.substr(FolderLength(path));
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
+}
+
+std::string IncludeTrailingPathDelimiter(std::string_view folder) {
+    std::string out(folder);
+    // An empty folder is the current one: a name appended to it stays relative.
+    if (!out.empty() && !IsDelimiter(out.back())) out.push_back('/');
+    return out;
+}
+
+bool IsFullPath(std::string_view path) { return (!path.empty() && IsDelimiter(path[0])) || HasDrive(path); }
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace vok

@@ -1,0 +1,76 @@
+// Saving through a temporary file in the target's folder renamed over the target.
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "support/Errors.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Opens a new file beside the target under a name nobody else uses.
+int CreateTemporary(const std::string& path, std::string& tempName) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = path + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= std::size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+void WriteFileSafely(const std::string& path, const void* data, std::size_t size) {
+    if (path.empty()) RaiseOSError(ENOENT);
+    const std::string folder = FolderOf(path);
+    if (!folder.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        if (ec && !std::filesystem::is_directory(folder)) RaiseOSError(ec.value() ? ec.value() : ENOENT);
+    }
+    std::string tempName;
+    const int fd = CreateTemporary(path, tempName);
+    if (fd < 0) RaiseLastOSError();
+    bool ok = WriteAll(fd, static_cast<const std::uint8_t*>(data), size);
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(tempName.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(tempName.c_str());
+        RaiseOSError(error);
+    }
+}
+
+}  // namespace vok

@@ -1,0 +1,148 @@
+#include "support/ZqSysUtils.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/Errors.h"
+
+namespace vok {
+
+namespace {
+
+// Closes the descriptor in every case; errno of an earlier failure survives the close.
+class FileCloser {
+public:
+    explicit FileCloser(int fd) : fd_(fd) {}
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+    ~FileCloser() {
+        if (fd_ >= 0) {
+            const int saved = errno;
+            ::close(fd_);
+            errno = saved;
+        }
+    }
+    // Closes now and reports a failed close (a write may only fail there).
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+int OpenForReading(const std::string& path) {
+    const int fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) RaiseLastOSError();
+#ifdef POSIX_FADV_SEQUENTIAL
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+    return fd;
+}
+
+// Reads exactly size bytes; a read that ends early without an error reports code 0.
+void ReadExactly(int fd, void* buffer, std::size_t size) {
+    auto* out = static_cast<char*>(buffer);
+    while (size > 0) {
+        const ssize_t got = ::read(fd, out, size);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            RaiseLastOSError();
+        }
+        if (got == 0) RaiseOSError(0);
+        out += got;
+        size -= std::size_t(got);
+    }
+}
+
+std::size_t FileSize(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) RaiseLastOSError();
+    return st.st_size > 0 ? std::size_t(st.st_size) : 0;
+}
+
+template <class Buffer>
+Buffer ReadWhole(const std::string& path) {
+    const int fd = OpenForReading(path);
+    FileCloser closer(fd);
+    Buffer result;
+    result.resize(FileSize(fd));
+    if (!result.empty()) ReadExactly(fd, result.data(), result.size());
+    return result;
+}
+
+bool CreatesFolders(int openFlags) { return (openFlags & O_CREAT) && !(openFlags & O_EXCL); }
+
+}  // namespace
+
+TZqByteArray ReadFileBytes(const std::string& path) { return ReadWhole<TZqByteArray>(path); }
+
+std::string ReadFileText(const std::string& path) { return ReadWhole<std::string>(path); }
+
+void WriteFileText(const std::string& path, std::string_view text) {
+    const int fd = OpenFileCreatingFolder(path, O_RDWR, CreationDisposition::CreateAlways);
+    if (fd < 0) RaiseLastOSError();
+    FileCloser closer(fd);
+    const char* data = text.data();
+    std::size_t rest = text.size();
+    while (rest > 0) {
+        const ssize_t put = ::write(fd, data, rest);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            RaiseLastOSError();
+        }
+        if (put == 0) RaiseOSError(0);
+        data += put;
+        rest -= std::size_t(put);
+    }
+    if (!closer.close()) RaiseLastOSError();
+}
+
+bool CreateFolders(const std::string& folder) {
+    if (folder.empty() || DirectoryExists(folder)) return true;
+    std::string path = ToNativePath(folder);
+    if (path[0] != '/') {
+        char* cwd = ::getcwd(nullptr, 0);
+        if (!cwd) return false;
+        path = IncludeTrailingPathDelimiter(cwd) + path;
+        ::free(cwd);
+    }
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    const std::string parent = ExtractFilePath(path);
+    // A root that does not exist has itself as parent: nothing left to create.
+    if (parent.empty() || parent == folder || parent == path) return false;
+    if (!CreateFolders(parent)) return false;
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    // Someone else may have made it meanwhile.
+    const int saved = errno;
+    if (saved == EEXIST && DirectoryExists(path)) return true;
+    errno = saved;
+    return false;
+}
+
+int OpenFileCreatingFolder(const std::string& path, int openFlags, int mode) {
+    if (CreatesFolders(openFlags) && !CreateFolders(ExtractFilePath(path))) return -1;
+    int fd;
+    do fd = ::open(ToNativePath(path).c_str(), openFlags | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+int OpenFileCreatingFolder(const std::string& path, int accessFlags, CreationDisposition disposition, int mode) {
+    int flags = accessFlags & ~(O_CREAT | O_EXCL | O_TRUNC);
+    switch (disposition) {
+    case CreationDisposition::CreateNew: flags |= O_CREAT | O_EXCL; break;
+    case CreationDisposition::CreateAlways: flags |= O_CREAT | O_TRUNC; break;
+    case CreationDisposition::OpenExisting: break;
+    case CreationDisposition::OpenAlways: flags |= O_CREAT; break;
+    case CreationDisposition::TruncateExisting: flags |= O_TRUNC; break;
+    }
+    return OpenFileCreatingFolder(path, flags, mode);
+}
+
+}  // namespace vok

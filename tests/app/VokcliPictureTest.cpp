@@ -1,0 +1,130 @@
+// vokcli info and convert, run as the built program.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "pictures/BmpCodec.h"
+
+namespace vok {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class VokcliPictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vok_cli_" + std::to_string(::getpid()) + "_" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs vokcli with the arguments (already quoted where needed).
+    Result Run(const std::string& args) const {
+        const std::string command = std::string("'") + VOK_VOKCLI + "' " + args + " >'" + Path("out.txt") + "' 2>'" +
+                                    Path("err.txt") + "'";
+        const int status = std::system(command.c_str());
+        Result r;
+        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = ReadAll(Path("out.txt"));
+        r.err = ReadAll(Path("err.txt"));
+        return r;
+    }
+
+    fs::path dir_;
+};
+
+Bitmap Paletted(int w, int h) {
+    Bitmap b(w, h, PixelFormat::Bits8);
+    std::vector<RgbQuad> colors(20);
+    for (int i = 0; i < 20; ++i) colors[std::size_t(i)] = RgbQuad{std::uint8_t(i * 10), 0, std::uint8_t(255 - i), 0};
+    b.setColorTable(colors);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.scanLine(y)[x] = std::uint8_t((x + y) % 20);
+    return b;
+}
+
+TEST_F(VokcliPictureTest, InfoDescribesEachFile) {
+    SaveBitmapToFile(Paletted(7, 3), Path("a.bmp"));
+    SaveBitmapToFile(Bitmap(2, 5, PixelFormat::Bits24), Path("b.bmp"));
+    Bitmap custom(1, 1, PixelFormat::Bits32);
+    custom.setCustomLayout({32, Compression::BitFields, 0xFF, 0xFF00, 0xFF0000});
+    SaveBitmapToFile(custom, Path("c.bmp"));
+    const Result r = Run("info '" + Path("a.bmp") + "' '" + Path("b.bmp") + "' '" + Path("c.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, Path("a.bmp") + ": width=7 height=3 bits=8 palette=256\n" + Path("b.bmp") +
+                         ": width=2 height=5 bits=24 palette=0\n" + Path("c.bmp") +
+                         ": width=1 height=1 bits=custom palette=0\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(VokcliPictureTest, InfoReportsUnreadableFilesAndGoesOn) {
+    std::ofstream(Path("bad.bmp")) << "nothing";
+    SaveBitmapToFile(Bitmap(1, 1, PixelFormat::Bits15), Path("ok.bmp"));
+    const Result r = Run("info '" + Path("missing.bmp") + "' '" + Path("bad.bmp") + "' '" + Path("ok.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, Path("ok.bmp") + ": width=1 height=1 bits=15 palette=0\n");
+    EXPECT_EQ(r.err, "Cannot open file \"" + Path("missing.bmp") + "\". No such file or directory\n" +
+                         "Bitmap image is not valid\n");
+}
+
+TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
+    const Bitmap original = Paletted(9, 4);
+    SaveBitmapToFile(original, Path("in.bmp"));
+    Result r = Run("convert '" + Path("in.bmp") + "' '" + Path("same.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out + r.err, "");
+    EXPECT_EQ(ReadAll(Path("same.bmp")), ReadAll(Path("in.bmp")));
+
+    r = Run("convert '" + Path("in.bmp") + "' '" + Path("true.bmp") + "' --bits 24");
+    EXPECT_EQ(r.exitCode, 0);
+    const Bitmap converted = LoadBitmapFromFile(Path("true.bmp"));
+    ASSERT_EQ(converted.pixelFormat(), PixelFormat::Bits24);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 9; ++x) ASSERT_EQ(converted.colorAt(x, y), original.colorAt(x, y));
+}
+
+TEST_F(VokcliPictureTest, ConvertFailuresAndUsage) {
+    std::ofstream(Path("bad.bmp")) << "BM";
+    Result r = Run("convert '" + Path("bad.bmp") + "' '" + Path("out.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Bitmap image is not valid\n");
+    EXPECT_FALSE(fs::exists(Path("out.bmp")));
+
+    SaveBitmapToFile(Paletted(2, 2), Path("in.bmp"));
+    std::ofstream(Path("file")) << "x";
+    r = Run("convert '" + Path("in.bmp") + "' '" + Path("file/out.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("Cannot create file \"" + Path("file/out.bmp") + "\". ", 0), 0u) << r.err;
+
+    for (const std::string args : {"convert", "convert a", "convert a b c", "convert a b --bits 8",
+                                   "convert a b --bits", "convert a b --size 3", "info"}) {
+        SCOPED_TRACE(args);
+        r = Run(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_NE(r.err.find("usage: vokcli"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace vok
