@@ -15,8 +15,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
-#include <cerrno>
-#include <fstream>
 #include <iterator>
 
 #include "app/AppInfo.h"
@@ -74,16 +72,6 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, int left, int top, in
     box->setText(caption);
     box->setChecked(checked);
     return box;
-}
-
-// The whole file; a missing or unreadable file raises the system's error.
-TZqByteArray ReadWholeFile(const std::string& path) {
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) RaiseOSError(errno ? errno : ENOENT);
-    TZqByteArray bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) RaiseOSError(errno ? errno : EIO);
-    return bytes;
 }
 
 // Lets the mouse through a disabled control to the panel beneath it, so that the
@@ -331,7 +319,7 @@ void TForm1::FormCreate() {
 
     try {
         // No folder: the table is looked up in the working folder.
-        MonVoksData = ReadWholeFile(MonVoksFileName);
+        MonVoksData = ReadFileBytes(MonVoksFileName);
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
         return;  // the window opens all the same, without the rest
