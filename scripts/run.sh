@@ -5,4 +5,6 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target voktool
-exec ./build/src/app/voktool "$@"
+# The program reads its creature table from the working folder: start it beside it.
+cd build/src/app
+exec ./voktool "$@"

@@ -1,11 +1,15 @@
 #include <QApplication>
 
+#include "app/AppInfo.h"
 #include "app/Unit1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vok Tool");
+    QApplication::setApplicationName(vok::ApplicationTitle);
+    vok::SetAppPath(QCoreApplication::applicationDirPath().toStdString());
+    // The main window: closing it ends the program, whatever else is open.
     vok::TForm1 form;
+    form.setAttribute(Qt::WA_QuitOnClose, true);
     form.show();
     return app.exec();
 }

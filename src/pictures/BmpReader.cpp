@@ -49,8 +49,10 @@ bool IsContiguousMask(std::uint32_t mask, int bitCount) {
     return (run & (run + 1)) == 0;
 }
 
-BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t size) {
-    if (size < bmp::FileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M') RaiseInvalidBitmap();
+// `data` holds the first `held` bytes of a file of `size` bytes: at least the
+// headers, the masks and the colour table, or the whole file when it is shorter.
+BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t held, std::size_t size) {
+    if (held < bmp::FileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M') RaiseInvalidBitmap();
     BmpLayout l;
     l.pixelOffset = bmp::GetU32(data + 10);
     const std::uint32_t headerSize = bmp::GetU32(data + bmp::FileHeaderSize);
@@ -59,7 +61,7 @@ BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t size) {
     const bool twoPart = !IsWindowsHeaderSize(headerSize) && headerSize >= bmp::Os2MinHeaderSize &&
                          headerSize <= bmp::Os2MaxHeaderSize && headerSize % 2 == 0;
     if (!core && !twoPart && !IsWindowsHeaderSize(headerSize)) RaiseInvalidBitmap();
-    if (size - bmp::FileHeaderSize < headerSize) RaiseInvalidBitmap();
+    if (held - bmp::FileHeaderSize < headerSize) RaiseInvalidBitmap();
 
     // The fields a shorter header lacks read as 0.
     std::uint8_t h[bmp::V5HeaderSize] = {};
@@ -87,7 +89,7 @@ BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t size) {
             if (headerSize == bmp::InfoHeaderSize) {
                 // The masks follow the header.
                 maskBytes = l.compression == bmp::BiAlphaBitFields ? 16 : 12;
-                if (size - bmp::FileHeaderSize - headerSize < maskBytes) RaiseInvalidBitmap();
+                if (held - bmp::FileHeaderSize - headerSize < maskBytes) RaiseInvalidBitmap();
                 std::memcpy(h + bmp::OffRedMask, data + bmp::FileHeaderSize + headerSize, 12);
             }
             l.masks[0] = bmp::GetU32(h + bmp::OffRedMask);
@@ -126,7 +128,7 @@ BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t size) {
     default: RaiseInvalidBitmap();
     }
     // The pixels start after the headers and the masks, inside the file.
-    if (l.pixelOffset < l.paletteOffset || l.pixelOffset >= size) RaiseInvalidBitmap();
+    if (l.pixelOffset < l.paletteOffset || l.pixelOffset >= size || l.pixelOffset > held) RaiseInvalidBitmap();
     if (l.bitCount <= 8 && l.colorsUsed > 256) RaiseInvalidBitmap();
     return l;
 }
@@ -170,66 +172,113 @@ Bitmap MakePicture(const BmpLayout& l) {
     return b;
 }
 
-}  // namespace
+bool IsRle(const BmpLayout& l) { return l.compression == bmp::BiRle8 || l.compression == bmp::BiRle4; }
 
-Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
-    const BmpLayout l = ReadHeaders(data, size);
+// The empty picture the pixels go into, with its colour table, once it is sure
+// that a file of `size` bytes can hold them.
+Bitmap PreparePicture(const BmpLayout& l, const std::uint8_t* data, std::size_t size) {
     const std::size_t available = size - l.pixelOffset;
-    const std::uint64_t stride = std::uint64_t(RowBytes(l.width, l.bitCount));
-    const bool rle = l.compression == bmp::BiRle8 || l.compression == bmp::BiRle4;
-    if (rle) {
+    if (IsRle(l)) {
         // Nothing bounds an RLE picture but its stream; keep it sane before allocating.
         if (std::uint64_t(l.width) * std::uint64_t(l.height) > MaxRlePixels(available)) RaiseInvalidBitmap();
     } else {
         // The file must hold every row; the last one may lack its padding.
+        const std::uint64_t stride = std::uint64_t(RowBytes(l.width, l.bitCount));
         const std::uint64_t lastRow = (std::uint64_t(l.width) * std::uint64_t(l.bitCount) + 7) / 8;
         if (lastRow > available || std::uint64_t(l.height - 1) > (available - lastRow) / stride) RaiseInvalidBitmap();
     }
     Bitmap bitmap = MakePicture(l);
     bitmap.setColorTable(ReadColorTable(data, l));
-    if (rle) {
-        DecodeRle(data + l.pixelOffset, available, l.bitCount, bitmap);
-    } else {
-        // Rows are kept in their stored order, so the pixel block copies in one piece.
-        std::memcpy(bitmap.bits(), data + l.pixelOffset, std::min<std::size_t>(bitmap.byteSize(), available));
+    return bitmap;
+}
+
+// Uncompressed rows keep their stored order, so the pixel block is one piece.
+std::size_t PixelBytes(const Bitmap& bitmap, const BmpLayout& l, std::size_t size) {
+    return std::min<std::size_t>(bitmap.byteSize(), size - l.pixelOffset);
+}
+
+// Reads from a file descriptor until `n` bytes are in or the file ends.
+std::size_t ReadFully(int fd, std::uint8_t* to, std::size_t n, std::size_t offset, int& error) {
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd, to + done, n - done, off_t(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            error = errno;
+            break;
+        }
+        if (got == 0) break;
+        done += std::size_t(got);
     }
+    return done;
+}
+
+}  // namespace
+
+Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
+    const BmpLayout l = ReadHeaders(data, size, size);
+    Bitmap bitmap = PreparePicture(l, data, size);
+    if (IsRle(l))
+        DecodeRle(data + l.pixelOffset, size - l.pixelOffset, l.bitCount, bitmap);
+    else
+        std::memcpy(bitmap.bits(), data + l.pixelOffset, PixelBytes(bitmap, l, size));
     return bitmap;
 }
 
 Bitmap LoadBitmapFromFile(const std::string& fileName) {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) RaiseOpenError(fileName, errno);
-    std::vector<std::uint8_t> bytes;
-    int error = 0;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        error = errno;
-    else if (S_ISDIR(st.st_mode))
-        error = EISDIR;
-    else {
-        // A regular file is read at its size; anything else grows as it is read.
-        const bool regular = S_ISREG(st.st_mode);
-        bytes.resize(regular ? std::size_t(st.st_size) : 65536);
-        std::size_t done = 0;
-        for (;;) {
-            if (done == bytes.size()) {
-                if (regular) break;
-                bytes.resize(bytes.size() * 2);
+    if (::fstat(fd, &st) != 0) RaiseOpenError(fileName, errno);
+    if (S_ISDIR(st.st_mode)) RaiseOpenError(fileName, EISDIR);
+    int error = 0;
+    std::vector<std::uint8_t> bytes;
+    if (S_ISREG(st.st_mode)) {
+        // The headers and the colour table first, then the pixel rows straight
+        // into the picture. A file that changes meanwhile reads as invalid.
+        const std::size_t size = std::size_t(st.st_size);
+        bytes.resize(std::min<std::size_t>(size, 4096));
+        std::size_t held = ReadFully(fd, bytes.data(), bytes.size(), 0, error);
+        if (held >= bmp::FileHeaderSize) {
+            const std::size_t pixelOffset = bmp::GetU32(bytes.data() + 10);
+            if (pixelOffset > held && pixelOffset < size) {
+                bytes.resize(pixelOffset);
+                held += ReadFully(fd, bytes.data() + held, pixelOffset - held, held, error);
             }
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                error = errno;
-                break;
-            }
-            if (n == 0) break;
-            done += std::size_t(n);
         }
-        bytes.resize(done);
+        if (error != 0) RaiseOpenError(fileName, error);
+        const BmpLayout l = ReadHeaders(bytes.data(), held, size);
+        Bitmap bitmap = PreparePicture(l, bytes.data(), size);
+        if (IsRle(l)) {
+            bytes.resize(size - l.pixelOffset);
+            held = ReadFully(fd, bytes.data(), bytes.size(), l.pixelOffset, error);
+            if (error != 0) RaiseOpenError(fileName, error);
+            DecodeRle(bytes.data(), held, l.bitCount, bitmap);
+        } else {
+            const std::size_t n = PixelBytes(bitmap, l, size);
+            if (ReadFully(fd, bitmap.bits(), n, l.pixelOffset, error) != n) {
+                if (error != 0) RaiseOpenError(fileName, error);
+                RaiseInvalidBitmap();
+            }
+        }
+        return bitmap;
     }
-    ::close(fd);
-    if (error != 0) RaiseOpenError(fileName, error);
-    return DecodeBmp(bytes.data(), bytes.size());
+    // Anything else is read as it comes.
+    bytes.resize(65536);
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) RaiseOpenError(fileName, errno);
+        if (n == 0) break;
+        done += std::size_t(n);
+    }
+    return DecodeBmp(bytes.data(), done);
 }
 
 }  // namespace vok

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -298,6 +300,32 @@ TEST_F(BmpSuiteTest, QuestionableVariantsOfTheEightBitPicture) {
     // A one-entry colour table: index 1 reads black.
     Bitmap p1 = Load("q/pal1p1.bmp");
     EXPECT_EQ(p1.colorTable().size(), 1u);
+}
+
+// The file reader reads the rows straight into the picture; it must agree with
+// decoding the whole file from memory, picture for picture and failure for failure.
+TEST_F(BmpSuiteTest, FileAndMemoryReadersAgree) {
+    for (const char* dir : {"/g", "/q", "/b"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(Suite + dir)) {
+            SCOPED_TRACE(entry.path().string());
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+            std::string fromFile, fromMemory;
+            Bitmap a, b;
+            try {
+                a = LoadBitmapFromFile(entry.path().string());
+            } catch (const EInvalidGraphic& e) {
+                fromFile = e.what();
+            }
+            try {
+                b = DecodeBmp(bytes.data(), bytes.size());
+            } catch (const EInvalidGraphic& e) {
+                fromMemory = e.what();
+            }
+            EXPECT_EQ(fromFile, fromMemory);
+            EXPECT_TRUE(a == b);
+        }
+    }
 }
 
 }  // namespace

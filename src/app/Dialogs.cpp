@@ -1,0 +1,22 @@
+#include "app/Dialogs.h"
+
+#include <exception>
+
+#include "app/AppInfo.h"
+#include "support/Errors.h"
+
+namespace vok {
+
+void IDialogs::ShowError(const std::string& message) {
+    Message(MessageSpec{ApplicationTitle, StandardReportText(message), MessageIcon::Error, mbOK});
+}
+
+void RunReported(IDialogs& dialogs, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        dialogs.ShowError(e.what());
+    }
+}
+
+}  // namespace vok

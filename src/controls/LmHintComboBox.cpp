@@ -1,0 +1,9 @@
+#include "controls/LmHintComboBox.h"
+
+namespace vok {
+
+TLmHintComboBox::TLmHintComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+}
+
+}  // namespace vok

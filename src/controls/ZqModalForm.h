@@ -1,0 +1,20 @@
+#pragma once
+// A secondary window shown modally from the main window. Tests replace the modal
+// loop with ModalHook to look at the window and answer it without blocking.
+#include <QDialog>
+#include <functional>
+
+namespace vok {
+
+class TZqModalForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TZqModalForm(QWidget* parent = nullptr);
+
+    // Runs the window modally and returns its result (QDialog::Accepted or Rejected).
+    int ShowModal();
+    // When set, called instead of the modal loop; its return is the window's result.
+    std::function<int(TZqModalForm&)> ModalHook;
+};
+
+}  // namespace vok

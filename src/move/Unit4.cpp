@@ -1,0 +1,17 @@
+#include "move/Unit4.h"
+
+#include "app/Dialogs.h"
+
+namespace vok {
+
+TForm4::TForm4(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
+    setObjectName("Form4");
+    setWindowTitle("Move Monster");
+}
+
+void TForm4::ShowFrameList() {
+    (void)dialogs_;
+    ShowModal();
+}
+
+}  // namespace vok

@@ -1,0 +1,19 @@
+#include "voklist/Unit5.h"
+
+#include "app/Dialogs.h"
+
+namespace vok {
+
+TForm5::TForm5(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
+    setObjectName("Form5");
+    setWindowTitle("VokList Editor");
+}
+
+void TForm5::EditNewVokList() {
+    (void)dialogs_;
+    ShowModal();
+}
+
+void TForm5::EditExistingVokList() { ShowModal(); }
+
+}  // namespace vok

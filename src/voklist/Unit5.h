@@ -1,0 +1,23 @@
+#pragma once
+// The VokList editor window.
+#include "controls/ZqModalForm.h"
+
+namespace vok {
+
+class IDialogs;
+
+class TForm5 : public TZqModalForm {
+    Q_OBJECT
+public:
+    explicit TForm5(IDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Start a new list / open an existing one, then show the editor modally
+    // (not at all when the user cancels the first dialog).
+    void EditNewVokList();
+    void EditExistingVokList();
+
+private:
+    IDialogs& dialogs_;
+};
+
+}  // namespace vok

@@ -1,0 +1,43 @@
+// The file side of the VokList reader and writer.
+#include <filesystem>
+#include <system_error>
+
+#include "support/Check.h"
+#include "support/ZqSysUtils.h"
+#include "voklist/MoveFrameList.h"
+#include "voklist/VokList.h"
+
+namespace vok {
+
+namespace {
+
+std::string ReadListFile(const std::string& fileName) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
+    // An unreadable file is left to the reader below, which names the system's reason.
+    ZQ_ASSERT_AT(ec || size <= kMaxVokListBytes, "File invalid or corrupt", "Unit5.cpp", 201);
+    return ReadFileText(fileName);
+}
+
+}  // namespace
+
+std::vector<std::string> ReadVokList(const std::string& fileName, TVokListDocument& doc) {
+    return ParseVokListText(ReadListFile(fileName), doc);
+}
+
+void WriteVokList(const std::string& fileName, const TVokListDocument& doc) {
+    const std::string text = VokListText(doc);
+    WriteFileSafely(fileName, text.data(), text.size());
+}
+
+void ReadVokListFrameNames(const std::string& fileName, std::vector<std::string>& list) {
+    AppendVokListFrameNames(ReadListFile(fileName), list);
+}
+
+std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen) {
+    return BuildMoveFrameList(chosen, [](const std::string& listFileName, std::vector<std::string>& list) {
+        ReadVokListFrameNames(listFileName, list);
+    });
+}
+
+}  // namespace vok
