@@ -6,9 +6,7 @@
 
 #include "ColourTempFolder.h"
 #include "ColourTestPictures.h"
-#include "app/MonVoks.h"
-#include "app/ScriptedDialogs.h"
-#include "app/Unit1.h"
+#include "MainWindowFixture.h"
 #include "controls/ZqSpinEdit.h"
 #include "pictures/BmpCodec.h"
 
@@ -32,34 +30,19 @@ Bitmap Figure(int w, int h, int seed) {
     return b;
 }
 
-// Start-up reads the creature table from the working folder: each test runs in a
-// fresh one that holds a table, so that the window starts completely.
-class WorkingFolder {
-public:
-    WorkingFolder() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder_.path());
-        WriteBytes(MonVoksFileName, std::string(std::size_t(CreatureCount) * MonVoksRecordSize, '\0'));
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    TempFolder folder_;
-    std::filesystem::path previous_;
-};
-
-class ColourWindow : public ::testing::Test {
+class ColourWindow : public MainWindowTest {
 protected:
-    WorkingFolder working;
-    ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
     TempFolder dir;
 
     void SetUp() override {
-        ASSERT_NE(form.SplitButtonPanel, nullptr);
+        MainWindowTest::SetUp();
+        WriteCreatureTable();
+        Open();
+        ASSERT_NE(form->SplitButtonPanel, nullptr);
         ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
         dialogs.asked.clear();
         // Start from empty proposals, whatever settings file lies beside the tests.
-        form.SavePictureDialog1.FileName.clear();
+        form->SavePictureDialog1.FileName.clear();
     }
 
     // Writes the frames b.bmp (9 x 6), A.bmp (5 x 8), c.bmp (7 x 7); returns them in that order.
@@ -73,7 +56,7 @@ protected:
     void Combine(const std::vector<std::string>& frames, const std::string& output) {
         dialogs.AnswerFiles(frames);
         dialogs.AnswerFile(output);
-        form.Button6->click();
+        form->Button6->click();
     }
 };
 
@@ -81,20 +64,20 @@ protected:
 
 TEST_F(ColourWindow, CombineProposesItsFilesAndEnablesSplit) {
     const auto frames = WriteFrames();
-    EXPECT_FALSE(form.Button7->isEnabled());
+    EXPECT_FALSE(form->Button7->isEnabled());
     Combine(frames, dir / "mine.bmp");
     ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
     const auto shown = dialogs.FileDialogs();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].Title, "Select targets");
     EXPECT_EQ(shown[1].FileName, dir / "All.bmp");
-    EXPECT_TRUE(form.Button7->isEnabled());
-    EXPECT_TRUE(form.SplitButtonPanel->toolTip().isEmpty());
-    EXPECT_EQ(form.OpenPictureDialog3.FileName, dir / "mine.bmp");
-    EXPECT_EQ(form.SavePictureDialog2.FileName, dir / "A.bmp");
-    EXPECT_EQ(form.PartNames, (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
-    EXPECT_EQ(form.PartWidths, (std::vector<int>{5, 9, 7}));
-    EXPECT_EQ(form.PartHeights, (std::vector<int>{8, 6, 7}));
+    EXPECT_TRUE(form->Button7->isEnabled());
+    EXPECT_TRUE(form->SplitButtonPanel->toolTip().isEmpty());
+    EXPECT_EQ(form->OpenPictureDialog3.FileName, dir / "mine.bmp");
+    EXPECT_EQ(form->SavePictureDialog2.FileName, dir / "A.bmp");
+    EXPECT_EQ(form->PartNames, (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
+    EXPECT_EQ(form->PartWidths, (std::vector<int>{5, 9, 7}));
+    EXPECT_EQ(form->PartHeights, (std::vector<int>{8, 6, 7}));
     const Bitmap combined = LoadBitmapFromFile(dir / "mine.bmp");
     EXPECT_EQ(combined.pixelFormat(), PixelFormat::Bits24);
     EXPECT_EQ(combined.width(), 21 + 1600);
@@ -113,10 +96,10 @@ TEST_F(ColourWindow, CombineReduceSplitCycle) {
     Combine(frames, dir / "All.bmp");
     SaveBitmapToFile(ReduceLosslessly(LoadBitmapFromFile(dir / "All.bmp"), kDefaults), dir / "reduced.bmp");
 
-    form.ZqSpinEdit3->SetValue(3);
+    form->ZqSpinEdit3->SetValue(3);
     dialogs.AnswerFile(dir / "reduced.bmp");
-    dialogs.AnswerFile(form.SavePictureDialog2.FileName);  // the proposal: back into the frames' folder
-    form.Button7->click();
+    dialogs.AnswerFile(form->SavePictureDialog2.FileName);  // the proposal: back into the frames' folder
+    form->Button7->click();
     ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const Bitmap back = LoadBitmapFromFile(frames[k]);
@@ -128,19 +111,19 @@ TEST_F(ColourWindow, CombineReduceSplitCycle) {
 }
 
 TEST_F(ColourWindow, SplitSpreadsWithNoStandardColors) {
-    form.PartWidths = {3};
-    form.PartHeights = {1};
-    form.PartNames = {"f.bmp"};
-    form.Button7->setEnabled(true);  // as after a Combine of one 3 x 1 frame
+    form->PartWidths = {3};
+    form->PartHeights = {1};
+    form->PartNames = {"f.bmp"};
+    form->Button7->setEnabled(true);  // as after a Combine of one 3 x 1 frame
     Bitmap reduced = Paletted(3, 1, PlainColors());
     SetIndex(reduced, 1, 0, 1);
     SetIndex(reduced, 2, 0, 248);
     SaveBitmapToFile(reduced, dir / "reduced.bmp");
-    form.CheckBox3->click();
-    form.CheckBox4->click();  // no background: every reduced colour moves up by 8
+    form->CheckBox3->click();
+    form->CheckBox4->click();  // no background: every reduced colour moves up by 8
     dialogs.AnswerFile(dir / "reduced.bmp");
     dialogs.AnswerFile(dir / "ignored name.bmp");
-    form.Button7->click();
+    form->Button7->click();
     ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
     const Bitmap frame = LoadBitmapFromFile(dir / "f.bmp");
     EXPECT_EQ(IndexAt(frame, 0, 0), 8);
@@ -154,17 +137,17 @@ TEST_F(ColourWindow, FailedCombineKeepsTheLastRecord) {
     WriteBytes(dir / "bad.bmp", "BM but not a picture");
     Combine({dir / "bad.bmp"}, dir / "All.bmp");
     EXPECT_EQ(dialogs.Errors(), (std::vector<std::string>{"Bitmap image is not valid."}));
-    EXPECT_FALSE(form.Button7->isEnabled());
-    EXPECT_TRUE(form.PartNames.empty());
+    EXPECT_FALSE(form->Button7->isEnabled());
+    EXPECT_TRUE(form->PartNames.empty());
 
     const auto frames = WriteFrames();
     Combine(frames, dir / "All.bmp");
-    const std::string proposal = form.OpenPictureDialog3.FileName;
+    const std::string proposal = form->OpenPictureDialog3.FileName;
     Combine({dir / "c.bmp", dir / "bad.bmp"}, dir / "Other.bmp");
     EXPECT_EQ(dialogs.Errors().size(), 2u);
-    EXPECT_TRUE(form.Button7->isEnabled());
-    EXPECT_EQ(form.PartNames, (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
-    EXPECT_EQ(form.OpenPictureDialog3.FileName, proposal);
+    EXPECT_TRUE(form->Button7->isEnabled());
+    EXPECT_EQ(form->PartNames, (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
+    EXPECT_EQ(form->OpenPictureDialog3.FileName, proposal);
     EXPECT_FALSE(FileExists(dir / "Other.bmp"));
 }
 
@@ -175,7 +158,7 @@ TEST_F(ColourWindow, SplitOfACroppedPictureWritesNothing) {
     SaveBitmapToFile(Paletted(20, 8, PlainColors()), dir / "cropped.bmp");
     dialogs.AnswerFile(dir / "cropped.bmp");
     dialogs.AnswerFile(dir / "A.bmp");
-    form.Button7->click();
+    form->Button7->click();
     ASSERT_EQ(dialogs.Errors().size(), 1u);
     EXPECT_NE(dialogs.Errors()[0].find("cropped.bmp"), std::string::npos);
     EXPECT_EQ(FileBytes(dir / "A.bmp"), before);
@@ -184,16 +167,16 @@ TEST_F(ColourWindow, SplitOfACroppedPictureWritesNothing) {
 TEST_F(ColourWindow, CancelledDialogsDoNothing) {
     const auto frames = WriteFrames();
     dialogs.CancelFile();
-    form.Button6->click();
+    form->Button6->click();
     dialogs.AnswerFiles(frames);
     dialogs.CancelFile();
-    form.Button6->click();
+    form->Button6->click();
     EXPECT_FALSE(FileExists(dir / "All.bmp"));
-    EXPECT_FALSE(form.Button7->isEnabled());
+    EXPECT_FALSE(form->Button7->isEnabled());
 
     dialogs.AnswerFiles(frames);
     dialogs.CancelFile();  // no targets
-    form.Button9->click();
+    form->Button9->click();
     EXPECT_EQ(dialogs.unexpected, 0);
     EXPECT_TRUE(dialogs.Errors().empty());
 }
@@ -201,9 +184,9 @@ TEST_F(ColourWindow, CancelledDialogsDoNothing) {
 TEST_F(ColourWindow, DeleteUsesTheListInTheMemo) {
     Bitmap frame = Row8({1, 4, 9, 20});
     SaveBitmapToFile(frame, dir / "f.bmp");
-    form.SetMemoLines({"FFFF00", "", "", "", "", "", "", "", "", "123456"});  // background and position 9
+    form->SetMemoLines({"FFFF00", "", "", "", "", "", "", "", "", "123456"});  // background and position 9
     dialogs.AnswerFiles({dir / "f.bmp"});
-    form.Button8->click();
+    form->Button8->click();
     ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
     const Bitmap after = LoadBitmapFromFile(dir / "f.bmp");
     EXPECT_EQ(IndexAt(after, 0, 0), 1);
@@ -215,11 +198,11 @@ TEST_F(ColourWindow, DeleteUsesTheListInTheMemo) {
 TEST_F(ColourWindow, CopyTakesTheBoxesAndShifts) {
     SaveBitmapToFile(Row8({30, 30, 4, 0, 30}), dir / "s.bmp");
     SaveBitmapToFile(Row8({20, 21, 22, 23, 24}), dir / "t.bmp");
-    form.ZqSpinEdit1->SetValue(1);
-    form.CheckBox1->click();  // copy background off
+    form->ZqSpinEdit1->SetValue(1);
+    form->CheckBox1->click();  // copy background off
     dialogs.AnswerFiles({dir / "s.bmp"});
     dialogs.AnswerFiles({dir / "t.bmp"});
-    form.Button9->click();
+    form->Button9->click();
     ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
     const auto shown = dialogs.FileDialogs();
     EXPECT_EQ(shown[0].Title, "Select sources");
@@ -237,7 +220,7 @@ TEST_F(ColourWindow, CopyWithDifferentNumbersOfPictures) {
     const std::string before = FileBytes(dir / "t.bmp");
     dialogs.AnswerFiles({dir / "s1.bmp", dir / "s2.bmp"});
     dialogs.AnswerFiles({dir / "t.bmp"});
-    form.Button9->click();
+    form->Button9->click();
     EXPECT_EQ(dialogs.Errors(), (std::vector<std::string>{"Different number of pictures."}));
     EXPECT_EQ(FileBytes(dir / "t.bmp"), before);
 }
