@@ -30,10 +30,11 @@ Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTab
 
     Bitmap combined(int(width), height, PixelFormat::Bits24);
     const std::uint32_t fill = colors[0] >= 0 ? std::uint32_t(colors[0]) & 0xFFFFFF : 0;
-    combined.fill(fill);
+    // Each frame covers its columns down to its own height; the background shows below it.
     int x = 0;
     for (const Bitmap& frame : frames) {
         combined.draw(x, 0, frame);
+        combined.fillRect(x, frame.height(), x + frame.width(), height, fill);
         x += frame.width();
     }
     if (!options.noStandardColors) {

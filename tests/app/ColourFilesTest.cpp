@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -30,38 +29,6 @@ Bitmap FigureFrame(int w, int h, int seed) {
     return b;
 }
 
-// What a paint program's reduction gives: one table of the colours used (standard
-// colours moved by a distance of 2 and placed last), the pixels indexing into it.
-Bitmap Reduce(const Bitmap& combined) {
-    std::map<std::uint32_t, int> index;
-    for (int y = 0; y < combined.height(); ++y)
-        for (int x = 0; x < combined.width(); ++x) index.emplace(combined.colorAt(x, y), 0);
-    auto isStandard = [](std::uint32_t c) {
-        for (int k = 0; k < 8; ++k)
-            if (c == std::uint32_t(kDefaults[k])) return true;
-        return false;
-    };
-    int n = 0;
-    for (auto& [c, i] : index)
-        if (!isStandard(c)) i = n++;
-    for (auto& [c, i] : index)
-        if (isStandard(c)) i = n++;
-    std::vector<RgbQuad> table(index.size());
-    for (const auto& [c, i] : index) table[i] = ToQuad(isStandard(c) ? c ^ 0x000101 : c);
-    Bitmap reduced(combined.width(), combined.height(), PixelFormat::Bits8);
-    reduced.setColorTable(table);
-    for (int y = 0; y < combined.height(); ++y)
-        for (int x = 0; x < combined.width(); ++x) SetIndex(reduced, x, y, std::uint8_t(index[combined.colorAt(x, y)]));
-    return reduced;
-}
-
-void ExpectSameColours(const Bitmap& a, const Bitmap& b) {
-    ASSERT_EQ(a.width(), b.width());
-    ASSERT_EQ(a.height(), b.height());
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) ASSERT_EQ(a.colorAt(x, y), b.colorAt(x, y)) << x << "," << y;
-}
-
 }  // namespace
 
 TEST(ColourFiles, CombineReduceSplitRoundTrip) {
@@ -82,7 +49,7 @@ TEST(ColourFiles, CombineReduceSplitRoundTrip) {
     ASSERT_EQ(combined.pixelFormat(), PixelFormat::Bits24);
     ASSERT_EQ(combined.width(), 21 + 1600);
     ASSERT_EQ(combined.height(), 8);
-    SaveBitmapToFile(Reduce(combined), dir / "reduced.bmp");
+    SaveBitmapToFile(ReduceLosslessly(combined, kDefaults), dir / "reduced.bmp");
 
     TempFolder out;
     SplitFile(dir / "reduced.bmp", record, out.path(), kDefaults, 3, {});

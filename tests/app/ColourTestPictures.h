@@ -1,8 +1,12 @@
 #pragma once
 // Small pictures built in the colour workflow's tests.
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <map>
 #include <vector>
 
+#include "app/StandardColors.h"
 #include "pictures/Bitmap.h"
 
 namespace vok::test {
@@ -31,6 +35,16 @@ inline Bitmap TrueColor(int width, int height, std::uint32_t fill) {
     return b;
 }
 
+// One row of indexes, the default standard colours at positions 0 to 7 and plain colours above.
+inline Bitmap Row8(const std::vector<std::uint8_t>& indexes) {
+    std::vector<std::uint32_t> colors = PlainColors();
+    const StandardColorTable standard = DefaultStandardColors();
+    for (int k = 0; k < 8; ++k) colors[std::size_t(k)] = std::uint32_t(standard[std::size_t(k)]);
+    Bitmap b = Paletted(int(indexes.size()), 1, colors);
+    for (std::size_t i = 0; i < indexes.size(); ++i) b.scanLine(0)[i] = indexes[i];
+    return b;
+}
+
 inline std::uint8_t IndexAt(const Bitmap& b, int x, int y) { return b.scanLine(y)[x]; }
 inline void SetIndex(Bitmap& b, int x, int y, std::uint8_t v) { b.scanLine(y)[x] = v; }
 
@@ -39,6 +53,41 @@ inline void SetColor24(Bitmap& b, int x, int y, std::uint32_t c) {
     p[0] = BlueOf(c);
     p[1] = GreenOf(c);
     p[2] = RedOf(c);
+}
+
+// What a paint program's lossless reduction gives: one table of the colours used
+// (at most 256), the standard colours moved by a distance of 2 and placed last, so
+// that Split has to gather them.
+inline Bitmap ReduceLosslessly(const Bitmap& combined, const StandardColorTable& standard) {
+    std::map<std::uint32_t, int> index;
+    for (int y = 0; y < combined.height(); ++y)
+        for (int x = 0; x < combined.width(); ++x) index.emplace(combined.colorAt(x, y), 0);
+    auto isStandard = [&](std::uint32_t c) {
+        for (ColorValue s : standard)
+            if (s >= 0 && c == std::uint32_t(s)) return true;
+        return false;
+    };
+    int n = 0;
+    for (auto& [c, i] : index)
+        if (!isStandard(c)) i = n++;
+    for (auto& [c, i] : index)
+        if (isStandard(c)) i = n++;
+    EXPECT_LE(n, 256);
+    std::vector<RgbQuad> table(index.size());
+    for (const auto& [c, i] : index) table[std::size_t(i)] = ToQuad(isStandard(c) ? c ^ 0x000101 : c);
+    Bitmap reduced(combined.width(), combined.height(), PixelFormat::Bits8);
+    reduced.setColorTable(table);
+    for (int y = 0; y < combined.height(); ++y)
+        for (int x = 0; x < combined.width(); ++x) SetIndex(reduced, x, y, std::uint8_t(index[combined.colorAt(x, y)]));
+    return reduced;
+}
+
+// Same size and the same colour at every pixel.
+inline void ExpectSameColours(const Bitmap& a, const Bitmap& b) {
+    ASSERT_EQ(a.width(), b.width());
+    ASSERT_EQ(a.height(), b.height());
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) ASSERT_EQ(a.colorAt(x, y), b.colorAt(x, y)) << x << "," << y;
 }
 
 }  // namespace vok::test
