@@ -24,7 +24,11 @@ std::string ResolveFrameName(const std::string& name, const std::string& folder)
     std::string native = name;
     for (char& c : native)
         if (c == '\\') c = '/';
-    return IsFullPath(native) ? native : folder + native;
+    const std::string path = IsFullPath(native) ? native : folder + native;
+    // "." and ".." go by the letters, as the platform's full-path expansion does:
+    // "sub/../a.bmp" is a.bmp even when there is no folder sub.
+    if (path.front() != '/') return path;
+    return std::filesystem::path(path).lexically_normal().string();
 }
 
 void TShadowJob::Open(const std::string& listFileName) {

@@ -59,7 +59,8 @@ private:
 };
 
 // The path a frame name denotes: '\\' separates folders too; a name that is not
-// a full path lies in the folder (which ends with a delimiter or is empty).
+// a full path lies in the folder (which ends with a delimiter or is empty); "."
+// and ".." parts of an absolute result are resolved by their letters.
 std::string ResolveFrameName(const std::string& name, const std::string& folder);
 
 }  // namespace vok
