@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "app/AppInfo.h"
 #include "app/Dialogs.h"
 #include "controls/ControlHint.h"
 #include "pictures/BitmapImage.h"
@@ -30,6 +31,8 @@ QString FromWindows1252(const std::string& text) {
     }
     return result;
 }
+
+constexpr int kItemHeight = 13;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* caption) {
     auto* button = new QPushButton(caption, parent);
@@ -75,7 +78,8 @@ void TShadowImage::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(event->button(), p.x(), p.y());
 }
 
-TForm3::TForm3(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
+TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
+    : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     setObjectName("Form3");
     setWindowTitle("Generate Shadow and Selection");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -122,7 +126,10 @@ void TForm3::ShowForVokList() {
 void TForm3::FillList() {
     const QSignalBlocker block(ListBox1);
     ListBox1->clear();
-    for (const std::string& row : Job.List().Rows) ListBox1->addItem(FromWindows1252(row));
+    for (const std::string& row : Job.List().Rows) {
+        auto* item = new QListWidgetItem(FromWindows1252(row), ListBox1);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
     if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
 }
 

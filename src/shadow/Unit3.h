@@ -47,6 +47,8 @@ class TForm3 : public TZqModalForm {
 public:
     explicit TForm3(IDialogs& dialogs, QWidget* parent = nullptr);
 
+    // The window's class name: the program's title and " Shadow Form".
+    const std::string ClassName;
     // The VokList file, set by the main window before ShowForVokList.
     std::string ListFileName;
     // Reads the list, fills the window, shows it modally and returns when it is

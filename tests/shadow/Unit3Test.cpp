@@ -83,6 +83,7 @@ TEST_F(GeneratorWindow, Layout) {
     EXPECT_EQ(form.Button1->text().toStdString(), "OK");
     EXPECT_EQ(form.Button2->text().toStdString(), "Cancel");
     EXPECT_EQ(form.Image1->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form.ClassName, "Tarvex Vok Tool Shadow Form");
     for (const char* name : {"Image1", "ListBox1", "Panel1", "Button1", "Button2"})
         EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
 }
