@@ -15,8 +15,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolTip>
-#include <cerrno>
-#include <fstream>
 #include <iterator>
 
 #include "app/AppInfo.h"
@@ -76,15 +74,26 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, int left, int top, in
     return box;
 }
 
-// The whole file; a missing or unreadable file raises the system's error.
-TZqByteArray ReadWholeFile(const std::string& path) {
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) RaiseOSError(errno ? errno : ENOENT);
-    TZqByteArray bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) RaiseOSError(errno ? errno : EIO);
-    return bytes;
-}
+// Lets the mouse through a disabled control to the panel beneath it, so that the
+// panel's hint and right-click answer for it; an enabled control takes the mouse again.
+class MouseThroughWhileDisabled : public QObject {
+public:
+    explicit MouseThroughWhileDisabled(QWidget* control) : QObject(control) {
+        control->installEventFilter(this);
+        Update(control);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) Update(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    static void Update(QWidget* control) {
+        control->setAttribute(Qt::WA_TransparentForMouseEvents, !control->isEnabled());
+    }
+};
 
 }  // namespace
 
@@ -94,7 +103,9 @@ TForm1::TForm1(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(d
     // Single border, system menu and minimise only: the window cannot be maximised.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // The layout is made for a small sans-serif face 11 pixels high.
     QFont font = this->font();
+    font.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", font.family()});
     font.setPixelSize(11);
     setFont(font);
     StandardColorTable = EmptyStandardColors();
@@ -308,7 +319,7 @@ void TForm1::FormCreate() {
 
     try {
         // No folder: the table is looked up in the working folder.
-        MonVoksData = ReadWholeFile(MonVoksFileName);
+        MonVoksData = ReadFileBytes(MonVoksFileName);
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
         return;  // the window opens all the same, without the rest
@@ -338,6 +349,7 @@ void TForm1::WrapSplitButton() {
     SetHint(Button7, QString());
     Button7->disconnect(this);
     Button7->setContextMenuPolicy(Qt::DefaultContextMenu);
+    new MouseThroughWhileDisabled(Button7);
     connect(Button7, &QAbstractButton::clicked, this, [this] { Run(&TForm1::Button7Click); });
     SplitButtonPanel->show();
     SplitButtonPanel->stackUnder(CheckBox3);

@@ -1,0 +1,52 @@
+#pragma once
+// Runs each main-window test in a fresh working folder holding a small creature table,
+// with every dialog answered by a script.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/MonVoks.h"
+#include "app/ScriptedDialogs.h"
+#include "app/Unit1.h"
+
+namespace vok::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override {
+        form.reset();
+        QDir::setCurrent(previous);
+    }
+
+    // A creature table whose record of creature i names "VOK<i>".
+    void WriteCreatureTable(int records = CreatureCount) {
+        std::string bytes(std::size_t(records) * MonVoksRecordSize, '\0');
+        for (int r = 0; r < records; ++r) {
+            const std::string name = "VOK" + std::to_string(CreatureCount - 1 - r);
+            bytes.replace(std::size_t(r) * MonVoksRecordSize, name.size(), name);
+        }
+        std::ofstream(std::string(MonVoksFileName), std::ios::binary) << bytes;
+    }
+
+    TForm1& Open() {
+        form = std::make_unique<TForm1>(dialogs);
+        form->show();
+        return *form;
+    }
+
+    QTemporaryDir folder;
+    QString previous;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+}  // namespace vok::test

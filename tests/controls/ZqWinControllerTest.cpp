@@ -1,0 +1,176 @@
+// The window controller on real widgets: interception, handled events, the callable
+// rest of the chain, priorities, and removal in awkward moments.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <memory>
+#include <string>
+
+#include "controls/ZqWinController.h"
+
+namespace vok {
+namespace {
+
+void Type(QWidget* to, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(to, &press);
+    }
+}
+
+bool IsKey(QEvent* e) { return e->type() == QEvent::KeyPress; }
+
+TEST(ZqWinController, HandledKeepsTheEventFromTheControl) {
+    QLineEdit edit;
+    TZqWinController controller;
+    int seen = 0;
+    controller.OnWndProc = [&](TZqWinController* sender, QEvent* msg, bool& handled, const TZqNextWndProc&) {
+        EXPECT_EQ(sender, &controller);
+        if (IsKey(msg)) {
+            ++seen;
+            handled = static_cast<QKeyEvent*>(msg)->text() == "x";
+        }
+    };
+    controller.SetControl(&edit);
+    EXPECT_TRUE(controller.Hooked());
+    Type(&edit, "axb");
+    EXPECT_EQ(seen, 3);
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, HandlerCanRunTheControlFirstAndSeeTheResult) {
+    QLineEdit edit;
+    TZqWinController controller;
+    std::string textAfter;
+    controller.OnWndProc = [&](TZqWinController*, QEvent* msg, bool& handled, const TZqNextWndProc& next) {
+        if (!IsKey(msg)) return;
+        EXPECT_TRUE(next());
+        handled = true;
+        textAfter = edit.text().toStdString();
+        EXPECT_TRUE(next());  // the control handles one event once
+    };
+    controller.SetControl(&edit);
+    Type(&edit, "ab");
+    EXPECT_EQ(textAfter, "ab");
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, InactiveOrWithoutHandlerPassesEverything) {
+    QLineEdit edit;
+    TZqWinController controller;
+    int seen = 0;
+    controller.SetControl(&edit);
+    Type(&edit, "a");  // no handler yet
+    controller.OnWndProc = [&](TZqWinController*, QEvent* msg, bool& handled, const TZqNextWndProc&) {
+        if (IsKey(msg)) ++seen, handled = true;
+    };
+    controller.SetActive(false);
+    EXPECT_FALSE(controller.Hooked());
+    Type(&edit, "b");
+    EXPECT_EQ(seen, 0);
+    controller.SetActive(true);
+    Type(&edit, "c");
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, HigherPriorityIsOfferedFirstAndPriorityChangeReinstalls) {
+    QLineEdit edit;
+    TZqWinController low, high;
+    std::string order;
+    low.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (IsKey(msg)) order += 'L';
+    };
+    high.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (IsKey(msg)) order += 'H';
+    };
+    low.SetPriority(100);
+    low.SetControl(&edit);
+    high.SetControl(&edit);  // 200
+    Type(&edit, "a");
+    EXPECT_EQ(order, "HL");
+    order.clear();
+    low.SetPriority(300);
+    EXPECT_TRUE(low.Hooked());
+    Type(&edit, "b");
+    EXPECT_EQ(order, "LH");
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, DestroyingTheControlUnhooksAndANewControlHooksAgain) {
+    TZqWinController controller;
+    int seen = 0;
+    controller.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (IsKey(msg)) ++seen;
+    };
+    {
+        QLineEdit first;
+        controller.SetControl(&first);
+        EXPECT_TRUE(controller.Hooked());
+    }
+    EXPECT_FALSE(controller.Hooked());
+    EXPECT_EQ(controller.Control(), nullptr);
+    QLineEdit second;
+    controller.SetControl(&second);
+    Type(&second, "a");
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(second.text(), "a");
+}
+
+TEST(ZqWinController, UnhookingFromInsideItsOwnHandler) {
+    QLineEdit edit;
+    TZqWinController controller, other;
+    int seen = 0, otherSeen = 0;
+    controller.OnWndProc = [&](TZqWinController* sender, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (!IsKey(msg)) return;
+        ++seen;
+        sender->SetActive(false);
+    };
+    other.SetPriority(100);
+    other.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (IsKey(msg)) ++otherSeen;
+    };
+    other.SetControl(&edit);
+    controller.SetControl(&edit);
+    Type(&edit, "ab");
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(otherSeen, 2);  // the chain behind it goes on
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, DestroyingTheControllerInsideItsHandler) {
+    QLineEdit edit;
+    auto* controller = new TZqWinController;
+    int seen = 0;
+    controller->OnWndProc = [&](TZqWinController* sender, QEvent* msg, bool&, const TZqNextWndProc& next) {
+        if (!IsKey(msg)) return;
+        ++seen;
+        delete sender;
+        next();  // the rest of the chain still works
+    };
+    controller->SetControl(&edit);
+    Type(&edit, "ab");
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, KeysTheControlIgnoresStillReachItsParent) {
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    TZqWinController onEdit, onWindow;
+    int windowKeys = 0;
+    onEdit.OnWndProc = [](TZqWinController*, QEvent*, bool&, const TZqNextWndProc&) {};
+    onWindow.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc&) {
+        if (IsKey(msg) && static_cast<QKeyEvent*>(msg)->key() == Qt::Key_F1) ++windowKeys;
+    };
+    onEdit.SetControl(edit);
+    onWindow.SetControl(&window);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(edit, &f1);
+    EXPECT_EQ(windowKeys, 1);
+}
+
+}  // namespace
+}  // namespace vok
