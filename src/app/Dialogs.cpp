@@ -8,7 +8,7 @@
 namespace vok {
 
 void IDialogs::ShowError(const std::string& message) {
-    Message(MessageSpec{ApplicationTitle, StandardReportText(message), MessageIcon::Error, mbOK});
+    Message(MessageOptions{ApplicationTitle, StandardReportText(message), MessageIcon::Error, mbOK});
 }
 
 void RunReported(IDialogs& dialogs, const std::function<void()>& command) {

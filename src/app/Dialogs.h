@@ -10,7 +10,7 @@
 namespace vok {
 
 // An open or save dialog: what it shows, and after OK what the user chose.
-struct FileDialogSpec {
+struct FileDialogOptions {
     std::string Title;       // empty: the platform's default title
     std::string Filter;      // "Description|*.a;*.b|Description|*.*"
     std::string DefaultExt;  // ".bmp": appended when a name is typed without extension
@@ -24,10 +24,10 @@ struct FileDialogSpec {
     int FilterIndex = 1;             // 1-based, also the result
     std::vector<std::string> Files;  // after OK: every chosen name
     // The user picked another file type; FilterIndex holds the new one.
-    std::function<void(FileDialogSpec&)> OnTypeChange;
+    std::function<void(FileDialogOptions&)> OnTypeChange;
 };
 
-struct ColorDialogSpec {
+struct ColorDialogOptions {
     ColorValue Color = 0;  // in: the starting colour; out: the chosen one
     bool FullOpen = false;  // the custom-colour part starts expanded
 };
@@ -35,7 +35,7 @@ struct ColorDialogSpec {
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum MessageButton : unsigned { mbOK = 1, mbCancel = 2, mbYes = 4, mbNo = 8 };
 
-struct MessageSpec {
+struct MessageOptions {
     std::string Caption;
     std::string Text;
     MessageIcon Icon = MessageIcon::None;
@@ -46,11 +46,11 @@ class IDialogs {
 public:
     virtual ~IDialogs() = default;
     // True when the user confirmed.
-    virtual bool OpenFile(FileDialogSpec& dialog) = 0;
-    virtual bool SaveFile(FileDialogSpec& dialog) = 0;
-    virtual bool PickColor(ColorDialogSpec& dialog) = 0;
+    virtual bool OpenFile(FileDialogOptions& dialog) = 0;
+    virtual bool SaveFile(FileDialogOptions& dialog) = 0;
+    virtual bool PickColor(ColorDialogOptions& dialog) = 0;
     // Returns the button pressed (one of MessageButton).
-    virtual MessageButton Message(const MessageSpec& message) = 0;
+    virtual MessageButton Message(const MessageOptions& message) = 0;
 
     // The standard report of a failed command: the message (with its full stop) in a
     // box captioned with the application title, with the error icon.

@@ -25,10 +25,10 @@ QWidget* DialogOwner() { return QApplication::activeWindow(); }
 
 class TQtDialogs : public IDialogs {
 public:
-    bool OpenFile(FileDialogSpec& dialog) override { return Run(dialog, false); }
-    bool SaveFile(FileDialogSpec& dialog) override { return Run(dialog, true); }
+    bool OpenFile(FileDialogOptions& dialog) override { return Run(dialog, false); }
+    bool SaveFile(FileDialogOptions& dialog) override { return Run(dialog, true); }
 
-    bool PickColor(ColorDialogSpec& dialog) override {
+    bool PickColor(ColorDialogOptions& dialog) override {
         const std::uint32_t c = std::uint32_t(dialog.Color < 0 ? 0 : dialog.Color);
         QColorDialog box(QColor(RedOf(c), GreenOf(c), BlueOf(c)), DialogOwner());
         if (box.exec() != QDialog::Accepted) return false;
@@ -37,7 +37,7 @@ public:
         return true;
     }
 
-    MessageButton Message(const MessageSpec& message) override {
+    MessageButton Message(const MessageOptions& message) override {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         switch (message.Icon) {
         case MessageIcon::None: break;
@@ -65,7 +65,7 @@ public:
     }
 
 private:
-    static bool Run(FileDialogSpec& dialog, bool save) {
+    static bool Run(FileDialogOptions& dialog, bool save) {
         QFileDialog box(DialogOwner());
         if (!dialog.Title.empty()) box.setWindowTitle(QString::fromStdString(dialog.Title));
         box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -229,7 +229,7 @@ void TForm1::CreateControls() {
     OpenPictureDialog4.DefaultExt = ".TXL";
     OpenPictureDialog4.MultiSelect = true;
     OpenPictureDialog4.FileMustExist = OpenPictureDialog4.PathMustExist = true;
-    OpenPictureDialog4.OnTypeChange = [this](FileDialogSpec& dialog) { OpenPictureDialog4TypeChange(dialog); };
+    OpenPictureDialog4.OnTypeChange = [this](FileDialogOptions& dialog) { OpenPictureDialog4TypeChange(dialog); };
     SavePictureDialog1.Filter = bitmaps;
     SavePictureDialog1.DefaultExt = ".bmp";
     SavePictureDialog1.OverwritePrompt = true;
@@ -385,7 +385,7 @@ void TForm1::Button10Click() {
     if (Form2->ShowPaletteEditor(StandardColorTable)) SetMemoLines(StandardColorLines(StandardColorTable));
 }
 
-void TForm1::OpenPictureDialog4TypeChange(FileDialogSpec& dialog) {
+void TForm1::OpenPictureDialog4TypeChange(FileDialogOptions& dialog) {
     dialog.DefaultExt = dialog.FilterIndex == 1 ? ".bmp" : ".TXL";
 }
 

@@ -66,9 +66,9 @@ public:
     QWidget* SplitButtonPanel = nullptr;
 
     // Dialogs; their file names persist from one use to the next.
-    FileDialogSpec OpenPictureDialog1, OpenPictureDialog2, OpenPictureDialog3, OpenPictureDialog4;
-    FileDialogSpec SavePictureDialog1, SavePictureDialog2, OpenDialog4;
-    ColorDialogSpec ColorDialog1;
+    FileDialogOptions OpenPictureDialog1, OpenPictureDialog2, OpenPictureDialog3, OpenPictureDialog4;
+    FileDialogOptions SavePictureDialog1, SavePictureDialog2, OpenDialog4;
+    ColorDialogOptions ColorDialog1;
     TZqWinController* ZqWinController1;  // on Memo1
     TZqWinController* ZqWinController2;  // on the window itself
 
@@ -110,7 +110,7 @@ public:
     void Button10Click();
     void Button12Click();
     void Button13Click();
-    void OpenPictureDialog4TypeChange(FileDialogSpec& dialog);
+    void OpenPictureDialog4TypeChange(FileDialogOptions& dialog);
 
     // Right-click on a control: shows the long part of its hint; true when one was shown.
     bool Panel1ContextPopup(QWidget* control, const QPoint& pos);

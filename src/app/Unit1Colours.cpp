@@ -14,7 +14,7 @@ namespace vok {
 namespace {
 
 // Every name chosen in a dialog that took OK.
-std::vector<std::string> ChosenFiles(const FileDialogSpec& dialog) {
+std::vector<std::string> ChosenFiles(const FileDialogOptions& dialog) {
     if (!dialog.Files.empty()) return dialog.Files;
     return dialog.FileName.empty() ? std::vector<std::string>{} : std::vector<std::string>{dialog.FileName};
 }

@@ -18,9 +18,9 @@ public:
     enum class Kind { Open, Save, Color, Message };
     struct Asked {
         Kind kind;
-        FileDialogSpec file;    // Open, Save: the dialog as it was shown
-        ColorDialogSpec color;  // Color
-        MessageSpec message;    // Message
+        FileDialogOptions file;    // Open, Save: the dialog as it was shown
+        ColorDialogOptions color;  // Color
+        MessageOptions message;    // Message
     };
 
     // OK with these names (the first is FileName); filterIndex 0 keeps the dialog's own.
@@ -33,10 +33,10 @@ public:
     void CancelColor() { colorAnswers.push_back(std::nullopt); }
     void AnswerMessage(MessageButton button) { messageAnswers.push_back(button); }
 
-    bool OpenFile(FileDialogSpec& dialog) override { return File(Kind::Open, dialog); }
-    bool SaveFile(FileDialogSpec& dialog) override { return File(Kind::Save, dialog); }
+    bool OpenFile(FileDialogOptions& dialog) override { return File(Kind::Open, dialog); }
+    bool SaveFile(FileDialogOptions& dialog) override { return File(Kind::Save, dialog); }
 
-    bool PickColor(ColorDialogSpec& dialog) override {
+    bool PickColor(ColorDialogOptions& dialog) override {
         asked.push_back(Asked{Kind::Color, {}, dialog, {}});
         if (colorAnswers.empty()) {
             ++unexpected;
@@ -49,7 +49,7 @@ public:
         return true;
     }
 
-    MessageButton Message(const MessageSpec& message) override {
+    MessageButton Message(const MessageOptions& message) override {
         asked.push_back(Asked{Kind::Message, {}, {}, message});
         messages.push_back(message);
         if (messageAnswers.empty()) return MessageButton(message.Buttons & mbOK ? mbOK : message.Buttons & mbYes ? mbYes : mbOK);
@@ -61,20 +61,20 @@ public:
     // The texts of the error reports shown so far.
     std::vector<std::string> Errors() const {
         std::vector<std::string> texts;
-        for (const MessageSpec& m : messages)
+        for (const MessageOptions& m : messages)
             if (m.Icon == MessageIcon::Error) texts.push_back(m.Text);
         return texts;
     }
     // The file dialogs asked so far.
-    std::vector<FileDialogSpec> FileDialogs() const {
-        std::vector<FileDialogSpec> specs;
+    std::vector<FileDialogOptions> FileDialogs() const {
+        std::vector<FileDialogOptions> dialogs;
         for (const Asked& a : asked)
-            if (a.kind == Kind::Open || a.kind == Kind::Save) specs.push_back(a.file);
-        return specs;
+            if (a.kind == Kind::Open || a.kind == Kind::Save) dialogs.push_back(a.file);
+        return dialogs;
     }
 
     std::vector<Asked> asked;
-    std::vector<MessageSpec> messages;
+    std::vector<MessageOptions> messages;
     int unexpected = 0;
 
 private:
@@ -83,7 +83,7 @@ private:
         int filterIndex;
     };
 
-    bool File(Kind kind, FileDialogSpec& dialog) {
+    bool File(Kind kind, FileDialogOptions& dialog) {
         asked.push_back(Asked{kind, dialog, {}, {}});
         if (fileAnswers.empty()) {
             ++unexpected;
