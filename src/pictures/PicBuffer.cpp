@@ -13,11 +13,18 @@ namespace vok {
 std::string SameFileKey(const std::string& name) {
     if (name.empty()) return std::string();
     struct stat info {};
-    if (::stat(name.c_str(), &info) == 0)
-        return "#" + std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+    if (::stat(name.c_str(), &info) == 0) {
+        std::string key = "#";
+        key += std::to_string(info.st_dev);
+        key += ':';
+        key += std::to_string(info.st_ino);
+        return key;
+    }
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(name, ec);
-    return "/" + (ec ? std::filesystem::path(name) : absolute).lexically_normal().string();
+    std::string key = "/";
+    key += (ec ? std::filesystem::path(name) : absolute).lexically_normal().string();
+    return key;
 }
 
 TPicBuffer::TPicBuffer(Loader loader) : Load(std::move(loader)) {}
