@@ -93,6 +93,8 @@ TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(464, 8, 121, 401);
     ListBox1->setUniformItemSizes(true);
+    // Long rows are cut at the edge, not shortened with an ellipsis.
+    ListBox1->setTextElideMode(Qt::ElideNone);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
