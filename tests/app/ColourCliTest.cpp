@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ColourTempFolder.h"
 #include "ColourTestPictures.h"
 #include "pictures/BmpCodec.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 
@@ -35,7 +35,7 @@ CliRun Vokcli(const TempFolder& dir, const std::vector<std::string>& args) {
     const int status = std::system(command.c_str());
     CliRun run;
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = FileBytes(errFile);
+    run.err = ReadBytes(errFile);
     std::remove(errFile.c_str());
     return run;
 }
@@ -49,7 +49,7 @@ TEST(VokcliColours, CombineWritesThePictureAndItsRecord) {
     const CliRun run = Vokcli(dir, {"combine", "--no-standard-colors", "-o", dir / "All.bmp", dir / "b.bmp", dir / "A.bmp"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(FileBytes(dir / "All.bmp.parts"), "4 6 A.bmp\r\n5 3 b.bmp\r\n");
+    EXPECT_EQ(ReadBytes(dir / "All.bmp.parts"), "4 6 A.bmp\r\n5 3 b.bmp\r\n");
     const Bitmap combined = LoadBitmapFromFile(dir / "All.bmp");
     EXPECT_EQ(combined.width(), 9 + 200);
     EXPECT_EQ(combined.height(), 6);
@@ -70,8 +70,8 @@ TEST(VokcliColours, SplitWritesIntoTheRecordsFolderByDefault) {
     EXPECT_EQ(two.colorAt(2, 1), RGB(255, 0, 255));
 
     TempFolder other;
-    ASSERT_EQ(Vokcli(dir, {"split", "--parts", dir / "All.bmp.parts", "-o", other.path(), dir / "reduced.bmp"}).code, 0);
-    EXPECT_EQ(other.names(), (std::vector<std::string>{"one.bmp", "two.bmp"}));
+    ASSERT_EQ(Vokcli(dir, {"split", "--parts", dir / "All.bmp.parts", "-o", other.Path(), dir / "reduced.bmp"}).code, 0);
+    EXPECT_EQ(other.Names(), (std::vector<std::string>{"one.bmp", "two.bmp"}));
     // Tolerance 0: the moved shadow colour is a figure colour and stays at its index.
     EXPECT_EQ(IndexAt(LoadBitmapFromFile(other / "two.bmp"), 2, 1), 30);
 }
@@ -104,7 +104,7 @@ TEST(VokcliColours, FailuresAndUsage) {
     CliRun run = Vokcli(dir, {"combine", "-o", dir / "All.bmp", dir / "a.bmp", dir / "bad.bmp"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, "Bitmap image is not valid\n");
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "bad.bmp"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.bmp", "bad.bmp"}));
 
     run = Vokcli(dir, {"copy-shadows", "--sources", dir / "a.bmp", dir / "a.bmp", "--targets", dir / "a.bmp"});
     EXPECT_EQ(run.code, 1);

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "ColourTempFolder.h"
 #include "ColourTestPictures.h"
 #include "app/ColourFiles.h"
 #include "pictures/BmpCodec.h"
 #include "support/Errors.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 
@@ -52,8 +52,8 @@ TEST(ColourFiles, CombineReduceSplitRoundTrip) {
     SaveBitmapToFile(ReduceLosslessly(combined, kDefaults), dir / "reduced.bmp");
 
     TempFolder out;
-    SplitFile(dir / "reduced.bmp", record, out.path(), kDefaults, 3, {});
-    EXPECT_EQ(out.names(), (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
+    SplitFile(dir / "reduced.bmp", record, out.Path(), kDefaults, 3, {});
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"A.bmp", "b.bmp", "c.bmp"}));
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const Bitmap back = LoadBitmapFromFile(out / names[k]);
         ASSERT_EQ(back.pixelFormat(), PixelFormat::Bits8);
@@ -74,7 +74,7 @@ TEST(ColourFiles, CombineFailureWritesNothing) {
     } catch (const EInvalidGraphic& e) {
         EXPECT_STREQ(e.what(), "Bitmap image is not valid");
     }
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "b.bmp"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.bmp", "b.bmp"}));
     EXPECT_THROW(CombineFiles({dir / "missing.bmp"}, dir / "All.bmp", kDefaults, {}), EFOpenError);
 }
 
@@ -85,8 +85,8 @@ TEST(ColourFiles, SplitRefusesATooSmallPictureBeforeWriting) {
     record.PartHeights = {3, 3};
     record.PartNames = {"x.bmp", "y.bmp"};
     SaveBitmapToFile(Paletted(7, 3, PlainColors()), dir / "c.bmp");
-    EXPECT_THROW(SplitFile(dir / "c.bmp", record, dir.path(), kDefaults, 3, {}), Exception);
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"c.bmp"}));
+    EXPECT_THROW(SplitFile(dir / "c.bmp", record, dir.Path(), kDefaults, 3, {}), Exception);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"c.bmp"}));
 }
 
 TEST(ColourFiles, SplitCutsAnUnreducedPictureAsItIs) {
@@ -98,7 +98,7 @@ TEST(ColourFiles, SplitCutsAnUnreducedPictureAsItIs) {
     record.PartWidths = {5, 5};
     record.PartHeights = {4, 2};
     record.PartNames = {"x.bmp", "y.bmp"};
-    SplitFile(dir / "c.bmp", record, dir.path(), kDefaults, 3, {});
+    SplitFile(dir / "c.bmp", record, dir.Path(), kDefaults, 3, {});
     const Bitmap y = LoadBitmapFromFile(dir / "y.bmp");
     EXPECT_EQ(y.pixelFormat(), PixelFormat::Bits24);
     EXPECT_EQ(y.height(), 2);
@@ -118,7 +118,7 @@ TEST(ColourFiles, DeleteKeepsWhatWasSavedBeforeAFailure) {
     EXPECT_THROW(DeleteShadowsInFiles({dir / "a.bmp", dir / "b.bmp", dir / "c.bmp"}, kDefaults), EInvalidGraphic);
     EXPECT_EQ(IndexAt(LoadBitmapFromFile(dir / "a.bmp"), 1, 0), 0);
     EXPECT_EQ(IndexAt(LoadBitmapFromFile(dir / "c.bmp"), 1, 0), 4);
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.bmp", "b.bmp", "c.bmp"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.bmp", "b.bmp", "c.bmp"}));
 }
 
 TEST(ColourFiles, CopyPairsByCaseInsensitiveNames) {
@@ -137,7 +137,7 @@ TEST(ColourFiles, CopyFailuresChangeNothing) {
     for (const char* name : {"s1.bmp", "s2.bmp", "s3.bmp", "t1.bmp", "t2.bmp"})
         SaveBitmapToFile(Paletted(3, 2, PlainColors(), name[0] == 's' ? 4 : 20), dir / name);
     SaveBitmapToFile(Paletted(2, 2, PlainColors(), 4), dir / "small.bmp");
-    const std::string t1 = FileBytes(dir / "t1.bmp"), t2 = FileBytes(dir / "t2.bmp");
+    const std::string t1 = ReadBytes(dir / "t1.bmp"), t2 = ReadBytes(dir / "t2.bmp");
     try {
         CopyShadowsInFiles({dir / "s1.bmp", dir / "s2.bmp", dir / "s3.bmp"}, {dir / "t1.bmp", dir / "t2.bmp"},
                            kDefaults, {});
@@ -149,8 +149,8 @@ TEST(ColourFiles, CopyFailuresChangeNothing) {
     EXPECT_THROW(CopyShadowsInFiles({dir / "s1.bmp", dir / "small.bmp"}, {dir / "t1.bmp", dir / "t2.bmp"},
                                     kDefaults, {}),
                  Exception);
-    EXPECT_EQ(FileBytes(dir / "t1.bmp"), t1);
-    EXPECT_EQ(FileBytes(dir / "t2.bmp"), t2);
+    EXPECT_EQ(ReadBytes(dir / "t1.bmp"), t1);
+    EXPECT_EQ(ReadBytes(dir / "t2.bmp"), t2);
 }
 
 TEST(ColourFiles, RecordAndListFiles) {
@@ -160,7 +160,7 @@ TEST(ColourFiles, RecordAndListFiles) {
     record.PartHeights = {4};
     record.PartNames = {"a b.bmp"};
     SaveSplitRecord(record, SplitRecordFileName(dir / "All.bmp"));
-    EXPECT_EQ(FileBytes(dir / "All.bmp.parts"), "3 4 a b.bmp\r\n");
+    EXPECT_EQ(ReadBytes(dir / "All.bmp.parts"), "3 4 a b.bmp\r\n");
     EXPECT_EQ(LoadSplitRecord(dir / "All.bmp.parts"), record);
     WriteBytes(dir / "colors.txt", "00FF00\r\n\r\nff\r\n");
     const StandardColorTable t = LoadStandardColors(dir / "colors.txt");

@@ -4,11 +4,11 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "ColourTempFolder.h"
 #include "ColourTestPictures.h"
 #include "MainWindowFixture.h"
 #include "controls/ZqSpinEdit.h"
 #include "pictures/BmpCodec.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 
@@ -154,14 +154,14 @@ TEST_F(ColourWindow, FailedCombineKeepsTheLastRecord) {
 TEST_F(ColourWindow, SplitOfACroppedPictureWritesNothing) {
     const auto frames = WriteFrames();
     Combine(frames, dir / "All.bmp");
-    const std::string before = FileBytes(dir / "A.bmp");
+    const std::string before = ReadBytes(dir / "A.bmp");
     SaveBitmapToFile(Paletted(20, 8, PlainColors()), dir / "cropped.bmp");
     dialogs.AnswerFile(dir / "cropped.bmp");
     dialogs.AnswerFile(dir / "A.bmp");
     form->Button7->click();
     ASSERT_EQ(dialogs.Errors().size(), 1u);
     EXPECT_NE(dialogs.Errors()[0].find("cropped.bmp"), std::string::npos);
-    EXPECT_EQ(FileBytes(dir / "A.bmp"), before);
+    EXPECT_EQ(ReadBytes(dir / "A.bmp"), before);
 }
 
 TEST_F(ColourWindow, CancelledDialogsDoNothing) {
@@ -217,12 +217,12 @@ TEST_F(ColourWindow, CopyWithDifferentNumbersOfPictures) {
     SaveBitmapToFile(Row8({4}), dir / "s1.bmp");
     SaveBitmapToFile(Row8({4}), dir / "s2.bmp");
     SaveBitmapToFile(Row8({20}), dir / "t.bmp");
-    const std::string before = FileBytes(dir / "t.bmp");
+    const std::string before = ReadBytes(dir / "t.bmp");
     dialogs.AnswerFiles({dir / "s1.bmp", dir / "s2.bmp"});
     dialogs.AnswerFiles({dir / "t.bmp"});
     form->Button9->click();
     EXPECT_EQ(dialogs.Errors(), (std::vector<std::string>{"Different number of pictures."}));
-    EXPECT_EQ(FileBytes(dir / "t.bmp"), before);
+    EXPECT_EQ(ReadBytes(dir / "t.bmp"), before);
 }
 
 }  // namespace vok

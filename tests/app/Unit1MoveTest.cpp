@@ -2,10 +2,10 @@
 
 #include <QPushButton>
 
-#include "app/ColourTempFolder.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Unit1.h"
 #include "move/Unit4.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 namespace {
@@ -41,7 +41,7 @@ TEST(MainWindowMove, ShowsTheChosenPicturesWithVokListsExpanded) {
     f.dialogs.AnswerFiles({folder / "b.bmp", folder / "a.txl", folder / "b.bmp"});
     f.form.Button13->click();
 
-    const std::string base = folder.path() + "/";
+    const std::string base = folder.Dir();
     ASSERT_EQ(f.shown.size(), 1u);
     EXPECT_EQ(f.shown[0], (Names{base + "s1.bmp", base + "s2.bmp", base + "sub/w.bmp", folder / "b.bmp"}));
     EXPECT_TRUE(f.form.Form4->FileNames.empty());

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "pictures/BmpCodec.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 namespace {
@@ -22,21 +23,9 @@ struct Result {
     std::string err;
 };
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class VokcliPictureTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vok_cli_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return folder_ / name; }
 
     // Runs vokcli with the arguments (already quoted where needed).
     Result Run(const std::string& args) const {
@@ -45,12 +34,12 @@ protected:
         const int status = std::system(command.c_str());
         Result r;
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = ReadAll(Path("out.txt"));
-        r.err = ReadAll(Path("err.txt"));
+        r.out = test::ReadBytes(Path("out.txt"));
+        r.err = test::ReadBytes(Path("err.txt"));
         return r;
     }
 
-    fs::path dir_;
+    test::TempFolder folder_;
 };
 
 Bitmap Paletted(int w, int h) {
@@ -93,7 +82,7 @@ TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
     Result r = Run("convert '" + Path("in.bmp") + "' '" + Path("same.bmp") + "'");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out + r.err, "");
-    EXPECT_EQ(ReadAll(Path("same.bmp")), ReadAll(Path("in.bmp")));
+    EXPECT_EQ(test::ReadBytes(Path("same.bmp")), test::ReadBytes(Path("in.bmp")));
 
     r = Run("convert '" + Path("in.bmp") + "' '" + Path("true.bmp") + "' --bits 24");
     EXPECT_EQ(r.exitCode, 0);

@@ -8,10 +8,10 @@
 #include <iterator>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 #include "pictures/BmpCodec.h"
 #include "support/Errors.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 namespace {
@@ -158,19 +158,8 @@ TEST(BmpRoundTripTest, FifteenAndBitFieldHeaders) {
 
 class BmpFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vok_bmp_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    fs::path dir_;
+    std::string Path(const std::string& name) const { return folder_ / name; }
+    test::TempFolder folder_;
 };
 
 TEST_F(BmpFileTest, SavesAndLoads) {
@@ -179,7 +168,7 @@ TEST_F(BmpFileTest, SavesAndLoads) {
     EXPECT_TRUE(LoadBitmapFromFile(Path("frame.bmp")) == b);
     // Overwriting leaves no temporary file behind.
     SaveBitmapToFile(Sample(4, 4, PixelFormat::Bits24), Path("frame.bmp"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
     EXPECT_EQ(LoadBitmapFromFile(Path("frame.bmp")).width(), 4);
 }
 
@@ -191,12 +180,12 @@ TEST_F(BmpFileTest, MissingFileReportsTheOpenError) {
     } catch (const EFOpenError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + name + "\". No such file or directory");
     }
-    EXPECT_THROW(LoadBitmapFromFile(dir_.string()), EFOpenError);
+    EXPECT_THROW(LoadBitmapFromFile(folder_.Path()), EFOpenError);
 }
 
 TEST_F(BmpFileTest, FailedSaveReportsTheCreateErrorAndKeepsTheOldFile) {
     // The target is a folder: the rename fails after the temporary file was written.
-    fs::create_directories(dir_ / "taken.bmp" / "inner");
+    fs::create_directories(Path("taken.bmp/inner"));
     const std::string target = Path("taken.bmp");
     try {
         SaveBitmapToFile(Sample(2, 2, PixelFormat::Bits8), target);
@@ -205,17 +194,17 @@ TEST_F(BmpFileTest, FailedSaveReportsTheCreateErrorAndKeepsTheOldFile) {
         EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + target + "\". ", 0), 0u) << e.what();
     }
     EXPECT_TRUE(fs::is_directory(target));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
     // A folder that cannot be made: a file stands in its way.
     std::ofstream(Path("old.bmp")) << "old";
     EXPECT_THROW(SaveBitmapToFile(Sample(2, 2, PixelFormat::Bits8), Path("old.bmp/x.bmp")), EFCreateError);
-    EXPECT_EQ(Contents(Path("old.bmp")), "old");
+    EXPECT_EQ(test::ReadBytes(Path("old.bmp")), "old");
 }
 
 TEST_F(BmpFileTest, InvalidFileChangesNothing) {
     std::ofstream(Path("bad.bmp")) << "BM not a picture";
     EXPECT_THROW(LoadBitmapFromFile(Path("bad.bmp")), EInvalidGraphic);
-    EXPECT_EQ(Contents(Path("bad.bmp")), "BM not a picture");
+    EXPECT_EQ(test::ReadBytes(Path("bad.bmp")), "BM not a picture");
 }
 
 }  // namespace

@@ -1,35 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 
 #include "pictures/BmpCodec.h"
 #include "pictures/PicBuffer.h"
 #include "support/Errors.h"
+#include "support/TempFolder.h"
 
 namespace vok {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-struct ScratchFolder {
-    fs::path path;
-    ScratchFolder() {
-        path = fs::temp_directory_path() / ("vok-picbuffer-" + std::to_string(std::random_device{}()));
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string Touch(const std::string& name) const {
-        std::ofstream(path / name) << "x";
-        return (path / name).string();
-    }
-};
+// Puts a one-byte file into the folder; gives its full name.
+std::string Touch(const test::TempFolder& folder, const std::string& name) {
+    test::WriteBytes(folder / name, "x");
+    return folder / name;
+}
 
 // Counts loads per file; "bad" names fail like a file that is not a picture.
 struct CountingLoader {
@@ -49,18 +37,18 @@ struct CountingLoader {
 };
 
 TEST(PicBuffer, OneFileNamedTwiceIsLoadedOnceAndShared) {
-    ScratchFolder folder;
-    const std::string frame = folder.Touch("frame.bmp");
-    fs::create_directory(folder.path / "sub");
-    const std::string roundabout = (folder.path / "sub" / ".." / "frame.bmp").string();
+    test::TempFolder folder;
+    const std::string frame = Touch(folder, "frame.bmp");
+    fs::create_directory(folder / "sub");
+    const std::string roundabout = folder / "sub/../frame.bmp";
     const std::string relative = fs::relative(frame, fs::current_path()).string();
-    fs::create_hard_link(frame, folder.path / "linked.bmp");
+    fs::create_hard_link(frame, folder / "linked.bmp");
 
     CountingLoader loader;
     TPicBuffer buffer(loader.Fn());
     const std::vector<std::string> names = {
-        folder.Touch("a.bmp"), folder.Touch("b.bmp"), frame, roundabout, relative,
-        (folder.path / "linked.bmp").string(), (folder.path / "a.bmp").string()};
+        Touch(folder, "a.bmp"), Touch(folder, "b.bmp"), frame, roundabout, relative,
+        folder / "linked.bmp", folder / "a.bmp"};
     buffer.SetFileNames(names);
 
     const std::vector<int> expected = {0, 1, 2, 2, 2, 2, 0};
@@ -76,16 +64,16 @@ TEST(PicBuffer, OneFileNamedTwiceIsLoadedOnceAndShared) {
 }
 
 TEST(PicBuffer, NamesDifferingInCaseAreTwoFilesUnlessTheyAreOne) {
-    ScratchFolder folder;
-    const std::string lower = folder.Touch("frame.bmp");
-    const std::string upper = (folder.path / "FRAME.BMP").string();
+    test::TempFolder folder;
+    const std::string lower = Touch(folder, "frame.bmp");
+    const std::string upper = folder / "FRAME.BMP";
     TPicBuffer buffer(CountingLoader{}.Fn());
     buffer.SetFileNames({lower, upper});
     // Only one of them exists here, so they cannot be the same file.
     EXPECT_EQ(buffer.FirstIndex(1), 1);
 
-    const std::string missing = (folder.path / "gone" / ".." / "missing.bmp").string();
-    buffer.SetFileNames({missing, (folder.path / "missing.bmp").string(), (folder.path / "MISSING.bmp").string()});
+    const std::string missing = folder / "gone/../missing.bmp";
+    buffer.SetFileNames({missing, folder / "missing.bmp", folder / "MISSING.bmp"});
     EXPECT_EQ(buffer.FirstIndex(1), 0);
     EXPECT_EQ(buffer.FirstIndex(2), 2);
 }
@@ -121,18 +109,18 @@ TEST(PicBuffer, EmptyListAndPositionsOutsideTheList) {
 }
 
 TEST(PicBuffer, LoadsBmpFilesFromDisk) {
-    ScratchFolder folder;
+    test::TempFolder folder;
     Bitmap frame(3, 2, PixelFormat::Bits8);
     std::vector<RgbQuad> colors(256);
     colors[9] = ToQuad(RGB(200, 10, 30));
     frame.setColorTable(colors);
     frame.scanLine(1)[2] = 9;
-    const std::string good = (folder.path / "frame.bmp").string();
+    const std::string good = folder / "frame.bmp";
     SaveBitmapToFile(frame, good);
-    const std::string bad = folder.Touch("broken.bmp");
+    const std::string bad = Touch(folder, "broken.bmp");
 
     TPicBuffer buffer;
-    buffer.SetFileNames({bad, good, (folder.path / "." / "frame.bmp").string()});
+    buffer.SetFileNames({bad, good, folder / "./frame.bmp"});
     const Bitmap& loaded = buffer.GetPicture(2);
     EXPECT_EQ(&loaded, &buffer.GetPicture(1));
     EXPECT_EQ(loaded.width(), 3);

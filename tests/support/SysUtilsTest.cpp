@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "support/Errors.h"
+#include "support/TempFolder.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -19,17 +20,8 @@ namespace fs = std::filesystem;
 
 class FileHelpers : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "vok-sys-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern + "/";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
-    std::string dir_;
+    test::TempFolder folder_;
+    const std::string dir_ = folder_.Dir();
 };
 
 TEST_F(FileHelpers, WriteThenReadGivesTheBytesBack) {

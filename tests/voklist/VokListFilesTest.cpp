@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 #include "support/Errors.h"
+#include "support/TempFolder.h"
 #include "voklist/MoveFrameList.h"
 #include "voklist/VokList.h"
 #include "VokListTestText.h"
@@ -19,30 +17,13 @@ using test::Header;
 
 class VokListFiles : public ::testing::Test {
 protected:
-    fs::path folder;
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("vok-voklist-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
+    test::TempFolder folder;
+    // Writes the file, making its folders first; gives its full name.
     std::string Put(const std::string& name, const std::string& bytes) {
-        const fs::path path = folder / name;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    static std::string Bytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
+        const std::string path = folder / name;
+        fs::create_directories(fs::path(path).parent_path());
+        test::WriteBytes(path, bytes);
+        return path;
     }
 };
 
@@ -54,12 +35,12 @@ TEST_F(VokListFiles, SavedListReadsBackAndRewritesByteForByte) {
     EXPECT_EQ(lines.size(), 18u);
     EXPECT_EQ(doc.TypeIndex, 4);
 
-    const std::string copy = (folder / "new" / "copy.txl").string();
+    const std::string copy = folder / "new/copy.txl";
     WriteVokList(copy, doc);
-    EXPECT_EQ(Bytes(copy), text);
+    EXPECT_EQ(test::ReadBytes(copy), text);
     WriteVokList(path, doc);
-    EXPECT_EQ(Bytes(path), text);
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"imp.txl", "new"}));
+    EXPECT_EQ(test::ReadBytes(path), text);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"imp.txl", "new"}));
 }
 
 TEST_F(VokListFiles, MalformedListsFailAndLeaveTheFileAlone) {
@@ -67,9 +48,9 @@ TEST_F(VokListFiles, MalformedListsFailAndLeaveTheFileAlone) {
     const std::string path = Put("bad.txl", bad);
     TVokListDocument doc;
     EXPECT_THROW(ReadVokList(path, doc), EAssertionFailed);
-    EXPECT_EQ(Bytes(path), bad);
+    EXPECT_EQ(test::ReadBytes(path), bad);
     EXPECT_TRUE(doc.Groups[0].empty());
-    EXPECT_EQ(Entries(), std::vector<std::string>{"bad.txl"});
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"bad.txl"});
 }
 
 TEST_F(VokListFiles, HugeFilesAreRefusedUnread) {
@@ -89,22 +70,22 @@ TEST_F(VokListFiles, HugeFilesAreRefusedUnread) {
 
 TEST_F(VokListFiles, MissingFileAndFailedWriteReportTheSystemError) {
     TVokListDocument doc;
-    EXPECT_THROW(ReadVokList((folder / "missing.txl").string(), doc), EOSError);
+    EXPECT_THROW(ReadVokList(folder / "missing.txl", doc), EOSError);
     std::vector<std::string> names;
-    EXPECT_THROW(ReadVokListFrameNames((folder / "missing.txl").string(), names), EOSError);
+    EXPECT_THROW(ReadVokListFrameNames(folder / "missing.txl", names), EOSError);
 
     // A folder standing where the list should go cannot be replaced.
     fs::create_directory(folder / "taken.txl");
     InitNewVokList(doc);
-    EXPECT_THROW(WriteVokList((folder / "taken.txl").string(), doc), EOSError);
+    EXPECT_THROW(WriteVokList(folder / "taken.txl", doc), EOSError);
     EXPECT_TRUE(fs::is_directory(folder / "taken.txl"));
-    EXPECT_EQ(Entries(), std::vector<std::string>{"taken.txl"});
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"taken.txl"});
 }
 
 TEST_F(VokListFiles, MoveFrameListReadsTheChosenLists) {
     const std::string list = Put("imp/a.txl", Header() + CrLfLines({"s1.bmp", "s2.bmp  0+", "sub\\w.bmp  1+"}));
     const std::string picture = Put("imp/b.bmp", "x");
-    const std::string base = (folder / "imp").string() + "/";
+    const std::string base = folder / "imp/";
     EXPECT_EQ(BuildMoveFrameList({picture, list}),
               (std::vector<std::string>{base + "s1.bmp", base + "s2.bmp", base + "sub/w.bmp", picture}));
 }
