@@ -1,15 +1,13 @@
 // vokcli info and convert, run as the built program.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "pictures/BmpCodec.h"
+#include "support/RunVokcli.h"
 #include "support/TempFolder.h"
 
 namespace vok {
@@ -17,27 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 class VokcliPictureTest : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return folder_ / name; }
-
-    // Runs vokcli with the arguments (already quoted where needed).
-    Result Run(const std::string& args) const {
-        const std::string command = std::string("'") + VOK_VOKCLI + "' " + args + " >'" + Path("out.txt") + "' 2>'" +
-                                    Path("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        Result r;
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = test::ReadBytes(Path("out.txt"));
-        r.err = test::ReadBytes(Path("err.txt"));
-        return r;
-    }
 
     test::TempFolder folder_;
 };
@@ -58,7 +38,7 @@ TEST_F(VokcliPictureTest, InfoDescribesEachFile) {
     Bitmap custom(1, 1, PixelFormat::Bits32);
     custom.setCustomLayout({32, Compression::BitFields, 0xFF, 0xFF00, 0xFF0000});
     SaveBitmapToFile(custom, Path("c.bmp"));
-    const Result r = Run("info '" + Path("a.bmp") + "' '" + Path("b.bmp") + "' '" + Path("c.bmp") + "'");
+    const test::VokcliResult r = test::RunVokcli("info '" + Path("a.bmp") + "' '" + Path("b.bmp") + "' '" + Path("c.bmp") + "'");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, Path("a.bmp") + ": width=7 height=3 bits=8 palette=256\n" + Path("b.bmp") +
                          ": width=2 height=5 bits=24 palette=0\n" + Path("c.bmp") +
@@ -69,7 +49,7 @@ TEST_F(VokcliPictureTest, InfoDescribesEachFile) {
 TEST_F(VokcliPictureTest, InfoReportsUnreadableFilesAndGoesOn) {
     std::ofstream(Path("bad.bmp")) << "nothing";
     SaveBitmapToFile(Bitmap(1, 1, PixelFormat::Bits15), Path("ok.bmp"));
-    const Result r = Run("info '" + Path("missing.bmp") + "' '" + Path("bad.bmp") + "' '" + Path("ok.bmp") + "'");
+    const test::VokcliResult r = test::RunVokcli("info '" + Path("missing.bmp") + "' '" + Path("bad.bmp") + "' '" + Path("ok.bmp") + "'");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, Path("ok.bmp") + ": width=1 height=1 bits=15 palette=0\n");
     EXPECT_EQ(r.err, "Cannot open file \"" + Path("missing.bmp") + "\". No such file or directory\n" +
@@ -79,12 +59,12 @@ TEST_F(VokcliPictureTest, InfoReportsUnreadableFilesAndGoesOn) {
 TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
     const Bitmap original = Paletted(9, 4);
     SaveBitmapToFile(original, Path("in.bmp"));
-    Result r = Run("convert '" + Path("in.bmp") + "' '" + Path("same.bmp") + "'");
+    test::VokcliResult r = test::RunVokcli("convert '" + Path("in.bmp") + "' '" + Path("same.bmp") + "'");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out + r.err, "");
     EXPECT_EQ(test::ReadBytes(Path("same.bmp")), test::ReadBytes(Path("in.bmp")));
 
-    r = Run("convert '" + Path("in.bmp") + "' '" + Path("true.bmp") + "' --bits 24");
+    r = test::RunVokcli("convert '" + Path("in.bmp") + "' '" + Path("true.bmp") + "' --bits 24");
     EXPECT_EQ(r.exitCode, 0);
     const Bitmap converted = LoadBitmapFromFile(Path("true.bmp"));
     ASSERT_EQ(converted.pixelFormat(), PixelFormat::Bits24);
@@ -94,21 +74,21 @@ TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
 
 TEST_F(VokcliPictureTest, ConvertFailuresAndUsage) {
     std::ofstream(Path("bad.bmp")) << "BM";
-    Result r = Run("convert '" + Path("bad.bmp") + "' '" + Path("out.bmp") + "'");
+    test::VokcliResult r = test::RunVokcli("convert '" + Path("bad.bmp") + "' '" + Path("out.bmp") + "'");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Bitmap image is not valid\n");
     EXPECT_FALSE(fs::exists(Path("out.bmp")));
 
     SaveBitmapToFile(Paletted(2, 2), Path("in.bmp"));
     std::ofstream(Path("file")) << "x";
-    r = Run("convert '" + Path("in.bmp") + "' '" + Path("file/out.bmp") + "'");
+    r = test::RunVokcli("convert '" + Path("in.bmp") + "' '" + Path("file/out.bmp") + "'");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.rfind("Cannot create file \"" + Path("file/out.bmp") + "\". ", 0), 0u) << r.err;
 
     for (const std::string args : {"convert", "convert a", "convert a b c", "convert a b --bits 8",
                                    "convert a b --bits", "convert a b --size 3", "info"}) {
         SCOPED_TRACE(args);
-        r = Run(args);
+        r = test::RunVokcli(args);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_NE(r.err.find("usage: vokcli"), std::string::npos);
         EXPECT_EQ(r.out, "");
