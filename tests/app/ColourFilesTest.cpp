@@ -18,12 +18,7 @@ namespace {
 const StandardColorTable kDefaults = DefaultStandardColors();
 
 Bitmap FigureFrame(int w, int h, int seed) {
-    std::vector<std::uint32_t> colors = PlainColors(30);
-    colors[1] = std::uint32_t(kDefaults[0]);
-    colors[2] = std::uint32_t(kDefaults[4]);
-    Bitmap b = Paletted(w, h, colors);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) SetIndex(b, x, y, std::uint8_t(3 + (x * 7 + y * 3 + seed) % 27));
+    Bitmap b = PatternFrame(w, h, std::uint32_t(kDefaults[0]), std::uint32_t(kDefaults[4]), 7, seed);
     SetIndex(b, 0, 0, 1);
     SetIndex(b, 1, 0, 2);
     return b;

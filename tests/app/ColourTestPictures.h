@@ -29,6 +29,21 @@ inline std::vector<std::uint32_t> PlainColors(int count = 256) {
     return colors;
 }
 
+inline std::uint8_t IndexAt(const Bitmap& b, int x, int y) { return b.scanLine(y)[x]; }
+inline void SetIndex(Bitmap& b, int x, int y, std::uint8_t v) { b.scanLine(y)[x] = v; }
+
+// A figure frame: 30 plain colours, colours 1 and 2 set to the ones given, every pixel one of the
+// indexes 3 to 29 in a pattern (x * xStep + y * 3 + seed); the caller marks pixels with 1 and 2.
+inline Bitmap PatternFrame(int width, int height, std::uint32_t color1, std::uint32_t color2, int xStep, int seed) {
+    std::vector<std::uint32_t> colors = PlainColors(30);
+    colors[1] = color1;
+    colors[2] = color2;
+    Bitmap b = Paletted(width, height, colors);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) SetIndex(b, x, y, std::uint8_t(3 + (x * xStep + y * 3 + seed) % 27));
+    return b;
+}
+
 inline Bitmap TrueColor(int width, int height, std::uint32_t fill) {
     Bitmap b(width, height, PixelFormat::Bits24);
     b.fill(fill);
@@ -44,9 +59,6 @@ inline Bitmap Row8(const std::vector<std::uint8_t>& indexes) {
     for (std::size_t i = 0; i < indexes.size(); ++i) b.scanLine(0)[i] = indexes[i];
     return b;
 }
-
-inline std::uint8_t IndexAt(const Bitmap& b, int x, int y) { return b.scanLine(y)[x]; }
-inline void SetIndex(Bitmap& b, int x, int y, std::uint8_t v) { b.scanLine(y)[x] = v; }
 
 inline void SetColor24(Bitmap& b, int x, int y, std::uint32_t c) {
     std::uint8_t* p = b.scanLine(y) + 3 * x;

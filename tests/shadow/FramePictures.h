@@ -26,6 +26,13 @@ inline void FillRect(Bitmap& b, int x0, int y0, int x1, int y1, std::uint8_t v) 
         for (int x = x0; x < x1; ++x) Put(b, x, y, v);
 }
 
+// A creature-sized frame (450 x 400) with a box figure of the colour standing on row 300.
+inline Bitmap BoxFigure(int left, int top, int width, std::uint8_t colour) {
+    Bitmap b = Frame8(450, 400);
+    FillRect(b, left, top, left + width, 300, colour);
+    return b;
+}
+
 // Rows of the picture as text, one character per pixel (0-9, then '#').
 inline std::string Dump(const Bitmap& b) {
     std::string s;

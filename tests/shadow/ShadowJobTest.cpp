@@ -3,41 +3,27 @@
 #include <filesystem>
 
 #include "FramePictures.h"
+#include "FrameFolderTest.h"
 #include "ShadowFiles.h"
-#include "pictures/BmpCodec.h"
 #include "shadow/ShadowJob.h"
 #include "support/Errors.h"
 
 namespace vok {
 namespace {
 
-using test::FillRect;
 using test::Frame8;
 using test::Lines;
 using test::ListHeader;
 
 // A creature-sized frame with a box figure standing on row 300.
-Bitmap Creature(int left) {
-    Bitmap b = Frame8(450, 400);
-    FillRect(b, left, 100, left + 60, 300, 50);
-    return b;
-}
+Bitmap Creature(int left) { return test::BoxFigure(left, 100, 60, 50); }
 
 Bitmap Generated(Bitmap b, int baseLine, ShadowKind kind, bool selection) {
     GenerateShadow(b, baseLine, kind, selection);
     return b;
 }
 
-class ShadowJobTest : public ::testing::Test {
-protected:
-    void Frame(const std::string& name, const Bitmap& b) { SaveBitmapToFile(b, folder / name); }
-    Bitmap Load(const std::string& name) { return LoadBitmapFromFile(folder / name); }
-    std::string List(const std::string& text) {
-        test::WriteBytes(folder / "list.txl", text);
-        return folder / "list.txl";
-    }
-    test::TempFolder folder;
-};
+class ShadowJobTest : public test::FrameFolderTest {};
 
 TEST_F(ShadowJobTest, CreatureListSavesEveryFrameAndLine14) {
     Frame("stand.bmp", Creature(100));

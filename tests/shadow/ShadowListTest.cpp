@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FrameFolderTest.h"
 #include "ShadowFiles.h"
 #include "shadow/ShadowList.h"
 #include "support/Errors.h"
@@ -10,12 +11,9 @@ namespace {
 using test::Lines;
 using test::ListHeader;
 
-class ShadowListTest : public ::testing::Test {
+class ShadowListTest : public test::FrameFolderTest {
 protected:
-    TShadowList Read(const std::string& text) {
-        test::WriteBytes(folder / "list.txl", text);
-        return ReadShadowList(folder / "list.txl");
-    }
+    TShadowList Read(const std::string& text) { return ReadShadowList(List(text)); }
     std::string ErrorOf(const std::string& text) {
         try {
             Read(text);
@@ -24,7 +22,6 @@ protected:
         }
         return "no error";
     }
-    test::TempFolder folder;
 };
 
 const std::string kSep = kGroupSeparatorRow;

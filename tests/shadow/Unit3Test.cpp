@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "FramePictures.h"
+#include "FrameFolderTest.h"
 #include "ShadowFiles.h"
 #include "app/ScriptedDialogs.h"
 #include "app/Unit1.h"
@@ -18,16 +19,10 @@
 namespace vok {
 namespace {
 
-using test::FillRect;
-using test::Frame8;
 using test::Lines;
 using test::ListHeader;
 
-Bitmap Creature(int left) {
-    Bitmap b = Frame8(450, 400);
-    FillRect(b, left, 120, left + 50, 300, 77);
-    return b;
-}
+Bitmap Creature(int left) { return test::BoxFigure(left, 120, 50, 77); }
 
 // What the preview should show: the generated frame with a black base line.
 QImage Shown(Bitmap frame, int baseLine, ShadowKind kind, bool selection) {
@@ -49,14 +44,8 @@ void Press(QWidget* w, int y, Qt::MouseButton button = Qt::LeftButton) {
 void Drag(QWidget* w, int y) { Mouse(w, QEvent::MouseMove, y, Qt::NoButton, Qt::LeftButton); }
 void Release(QWidget* w, int y) { Mouse(w, QEvent::MouseButtonRelease, y, Qt::LeftButton, Qt::NoButton); }
 
-class GeneratorWindow : public ::testing::Test {
+class GeneratorWindow : public test::FrameFolderTest {
 protected:
-    void Frame(const std::string& name, const Bitmap& b) { SaveBitmapToFile(b, folder / name); }
-    Bitmap Load(const std::string& name) { return LoadBitmapFromFile(folder / name); }
-    std::string List(const std::string& text) {
-        test::WriteBytes(folder / "list.txl", text);
-        return folder / "list.txl";
-    }
     // Opens the window on the list and runs `body` while it is "shown".
     void Show(const std::string& list, const std::function<void()>& body) {
         form.ListFileName = list;
@@ -69,7 +58,6 @@ protected:
     }
     void Select(int row) { form.ListBox1->setCurrentRow(row); }
 
-    test::TempFolder folder;
     test::ScriptedDialogs dialogs;
     TForm3 form{dialogs};
     bool shown = false;
