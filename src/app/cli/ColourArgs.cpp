@@ -12,6 +12,18 @@ bool ColourArgs::take(const std::string& option, ArgReader& reader, bool withMod
     return true;
 }
 
+void ColourArgs::readAll(ArgReader& reader, bool withModes, const FileTaker& file, const OptionTaker& command) {
+    while (!reader.done()) {
+        if (!reader.atOption()) {
+            file(reader.next());
+            continue;
+        }
+        const std::string option = reader.next();
+        if (command && command(option, reader)) continue;
+        if (!take(option, reader, withModes)) throw UsageError("unknown option " + option);
+    }
+}
+
 StandardColorTable ColourArgs::colors() const {
     return colorsFile.empty() ? DefaultStandardColors() : LoadStandardColors(colorsFile);
 }

@@ -12,15 +12,13 @@ int RunCombine(const Args& args) {
     ColourArgs colour;
     std::string out;
     std::vector<std::string> frames;
-    while (!reader.done()) {
-        if (!reader.atOption()) {
-            frames.push_back(reader.next());
-            continue;
-        }
-        const std::string option = reader.next();
-        if (option == "-o") out = reader.value(option);
-        else if (!colour.take(option, reader, true)) throw UsageError("unknown option " + option);
-    }
+    colour.readAll(
+        reader, true, [&](const std::string& file) { frames.push_back(file); },
+        [&](const std::string& option, ArgReader& r) {
+            if (option != "-o") return false;
+            out = r.value(option);
+            return true;
+        });
     if (out.empty()) throw UsageError("-o OUT is required");
     if (frames.empty()) throw UsageError("no frames given");
     const SplitRecord record = CombineFiles(frames, out, colour.colors(), colour.options);

@@ -11,14 +11,7 @@ int RunDelete(const Args& args) {
     ArgReader reader(args);
     ColourArgs colour;
     std::vector<std::string> frames;
-    while (!reader.done()) {
-        if (!reader.atOption()) {
-            frames.push_back(reader.next());
-            continue;
-        }
-        const std::string option = reader.next();
-        if (!colour.take(option, reader, false)) throw UsageError("unknown option " + option);
-    }
+    colour.readAll(reader, false, [&](const std::string& file) { frames.push_back(file); });
     if (frames.empty()) throw UsageError("no frames given");
     DeleteShadowsInFiles(frames, colour.colors());
     return 0;
@@ -30,21 +23,20 @@ int RunCopy(const Args& args) {
     ShadowCopySettings settings;
     std::vector<std::string> sources, targets;
     std::vector<std::string>* list = nullptr;
-    while (!reader.done()) {
-        if (!reader.atOption()) {
-            if (!list) throw UsageError("files must follow --sources or --targets");
-            list->push_back(reader.next());
-            continue;
-        }
-        const std::string option = reader.next();
+    const auto file = [&](const std::string& name) {
+        if (!list) throw UsageError("files must follow --sources or --targets");
+        list->push_back(name);
+    };
+    colour.readAll(reader, false, file, [&](const std::string& option, ArgReader& r) {
         if (option == "--sources") list = &sources;
         else if (option == "--targets") list = &targets;
         else if (option == "--no-overwrite") settings.overwrite = false;
         else if (option == "--no-copy-background") settings.copyBackground = false;
-        else if (option == "--dx") settings.dx = reader.intValue(option);
-        else if (option == "--dy") settings.dy = reader.intValue(option);
-        else if (!colour.take(option, reader, false)) throw UsageError("unknown option " + option);
-    }
+        else if (option == "--dx") settings.dx = r.intValue(option);
+        else if (option == "--dy") settings.dy = r.intValue(option);
+        else return false;
+        return true;
+    });
     if (sources.empty() || targets.empty()) throw UsageError("--sources and --targets need files");
     CopyShadowsInFiles(sources, targets, colour.colors(), settings);
     return 0;

@@ -15,25 +15,25 @@ int RunSplit(const Args& args) {
     std::string parts, folder, combined;
     bool folderGiven = false;
     int tolerance = 0;
-    while (!reader.done()) {
-        if (!reader.atOption()) {
-            if (!combined.empty()) throw UsageError("one combined picture only");
-            combined = reader.next();
-            continue;
-        }
-        const std::string option = reader.next();
-        if (option == "--parts") parts = reader.value(option);
-        else if (option == "-o") {
-            folder = reader.value(option);
+    const auto file = [&](const std::string& name) {
+        if (!combined.empty()) throw UsageError("one combined picture only");
+        combined = name;
+    };
+    colour.readAll(reader, true, file, [&](const std::string& option, ArgReader& r) {
+        if (option == "--parts") {
+            parts = r.value(option);
+        } else if (option == "-o") {
+            folder = r.value(option);
             folderGiven = true;
         } else if (option == "--tolerance") {
-            tolerance = reader.intValue(option);
+            tolerance = r.intValue(option);
             if (tolerance < 0 || tolerance > kMaxTolerance)
                 throw UsageError("--tolerance takes 0 to " + std::to_string(kMaxTolerance));
-        } else if (!colour.take(option, reader, true)) {
-            throw UsageError("unknown option " + option);
+        } else {
+            return false;
         }
-    }
+        return true;
+    });
     if (parts.empty()) throw UsageError("--parts RECORD is required");
     if (combined.empty()) throw UsageError("no combined picture given");
     const StandardColorTable colors = colour.colors();
