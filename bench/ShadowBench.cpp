@@ -2,25 +2,14 @@
 // line is dragged: copy the frame, cast the shadow, draw the outline.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
+#include "ShadowFrame.h"
 #include "pictures/Bitmap.h"
 #include "shadow/ShadowGenerator.h"
 #include "shadow/ShadowMask.h"
 
 namespace {
 
-// A 450 x 400 frame with a rounded figure of many colours standing on row 300.
-vok::Bitmap SampleFrame() {
-    vok::Bitmap frame(450, 400, vok::PixelFormat::Bits8);
-    frame.setColorTable(std::vector<vok::RgbQuad>(256));
-    for (int y = 40; y < 300; ++y)
-        for (int x = 120; x < 330; ++x) {
-            const double dx = (x - 225) / 105.0, dy = (y - 170) / 130.0;
-            if (dx * dx + dy * dy < 1) frame.scanLine(y)[x] = std::uint8_t(9 + (x * 7 + y * 3) % 247);
-        }
-    return frame;
-}
+using vok::bench::SampleFrame;
 
 void Regenerate(benchmark::State& state, vok::ShadowKind kind, bool selection) {
     const vok::Bitmap frame = SampleFrame();

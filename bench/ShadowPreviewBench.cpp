@@ -5,22 +5,14 @@
 #include <QImage>
 #include <algorithm>
 
+#include "ShadowFrame.h"
 #include "pictures/Bitmap.h"
 #include "pictures/BitmapImage.h"
 #include "shadow/ShadowGenerator.h"
 
 namespace {
 
-vok::Bitmap SampleFrame() {
-    vok::Bitmap frame(450, 400, vok::PixelFormat::Bits8);
-    frame.setColorTable(std::vector<vok::RgbQuad>(256));
-    for (int y = 40; y < 300; ++y)
-        for (int x = 120; x < 330; ++x) {
-            const double dx = (x - 225) / 105.0, dy = (y - 170) / 130.0;
-            if (dx * dx + dy * dy < 1) frame.scanLine(y)[x] = std::uint8_t(9 + (x * 7 + y * 3) % 247);
-        }
-    return frame;
-}
+using vok::bench::SampleFrame;
 
 void BM_ToQImage(benchmark::State& state) {
     const vok::Bitmap frame = SampleFrame();
