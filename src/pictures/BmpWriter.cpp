@@ -47,20 +47,18 @@ WriteLayout LayoutOf(const Bitmap& b) {
     return w;
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
+// Everything before the rows: file header, info header, masks and colour table.
+std::vector<std::uint8_t> EncodeBmpHeader(const Bitmap& bitmap) {
     const WriteLayout w = LayoutOf(bitmap);
     const std::size_t maskBytes = w.compression == bmp::BiBitFields ? 12 : 0;
     const std::size_t pixelOffset = bmp::FileHeaderSize + bmp::InfoHeaderSize + maskBytes + 4 * std::size_t(w.paletteSize);
-    const std::size_t stride = bitmap.stride();
-    const std::size_t imageSize = stride * std::size_t(bitmap.height());
-    std::vector<std::uint8_t> out(pixelOffset + imageSize);
+    const std::size_t imageSize = bitmap.stride() * std::size_t(bitmap.height());
+    std::vector<std::uint8_t> out(pixelOffset);
     std::uint8_t* p = out.data();
 
     p[0] = 'B';
     p[1] = 'M';
-    bmp::PutU32(p + 2, std::uint32_t(out.size()));
+    bmp::PutU32(p + 2, std::uint32_t(pixelOffset + imageSize));
     bmp::PutU32(p + 10, std::uint32_t(pixelOffset));
     std::uint8_t* h = p + bmp::FileHeaderSize;
     bmp::PutU32(h, bmp::InfoHeaderSize);
@@ -86,21 +84,38 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
         q[1] = colors[i].green;
         q[2] = colors[i].red;
     }
+    return out;
+}
 
-    std::uint8_t* pixels = out.data() + pixelOffset;
-    if (bitmap.bottomUp()) {
-        std::memcpy(pixels, bitmap.bits(), imageSize);
-    } else {
-        for (int y = 0; y < bitmap.height(); ++y)
-            std::memcpy(pixels + std::size_t(bitmap.height() - 1 - y) * stride, bitmap.scanLine(y), stride);
+// The rows bottom-up, as pieces of the picture's own memory: one piece when the
+// picture is stored bottom-up, one a row otherwise.
+std::vector<ByteRange> BmpRows(const Bitmap& bitmap) {
+    if (bitmap.bottomUp()) return {ByteRange{bitmap.bits(), bitmap.byteSize()}};
+    std::vector<ByteRange> rows;
+    rows.reserve(std::size_t(bitmap.height()));
+    for (int y = bitmap.height() - 1; y >= 0; --y) rows.push_back(ByteRange{bitmap.scanLine(y), bitmap.stride()});
+    return rows;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
+    std::vector<std::uint8_t> out = EncodeBmpHeader(bitmap);
+    out.reserve(out.size() + bitmap.byteSize());
+    for (const ByteRange& row : BmpRows(bitmap)) {
+        const auto* bytes = static_cast<const std::uint8_t*>(row.data);
+        out.insert(out.end(), bytes, bytes + row.size);
     }
     return out;
 }
 
 void SaveBitmapToFile(const Bitmap& bitmap, const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = EncodeBmp(bitmap);
+    // The rows go to the file straight from the picture, without a second copy.
+    const std::vector<std::uint8_t> header = EncodeBmpHeader(bitmap);
+    std::vector<ByteRange> pieces = BmpRows(bitmap);
+    pieces.insert(pieces.begin(), ByteRange{header.data(), header.size()});
     try {
-        WriteFileSafely(fileName, bytes.data(), bytes.size());
+        WriteFileSafely(fileName, pieces);
     } catch (const EOSError& e) {
         RaiseCreateError(fileName, e.code());
     }

@@ -47,6 +47,10 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 void WriteFileSafely(const std::string& path, const void* data, std::size_t size) {
+    WriteFileSafely(path, std::vector<ByteRange>{ByteRange{data, size}});
+}
+
+void WriteFileSafely(const std::string& path, const std::vector<ByteRange>& pieces) {
     if (path.empty()) RaiseOSError(ENOENT);
     const std::string folder = FolderOf(path);
     if (!folder.empty()) {
@@ -57,7 +61,11 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
     std::string tempName;
     const int fd = CreateTemporary(path, tempName);
     if (fd < 0) RaiseLastOSError();
-    bool ok = WriteAll(fd, static_cast<const std::uint8_t*>(data), size);
+    bool ok = true;
+    for (const ByteRange& piece : pieces) {
+        ok = WriteAll(fd, static_cast<const std::uint8_t*>(piece.data), piece.size);
+        if (!ok) break;
+    }
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;

@@ -19,6 +19,12 @@ void WriteFileText(const std::string& path, std::string_view text);
 // so a failure leaves the old file untouched. Creates missing folders.
 // Raises EOSError; the temporary file is removed on failure.
 void WriteFileSafely(const std::string& path, const void* data, std::size_t size);
+// The same for a file made of several pieces, written in order.
+struct ByteRange {
+    const void* data;
+    std::size_t size;
+};
+void WriteFileSafely(const std::string& path, const std::vector<ByteRange>& pieces);
 
 // True when the folder exists afterwards.
 bool CreateFolders(const std::string& folder);

@@ -162,6 +162,19 @@ protected:
     test::TempFolder folder_;
 };
 
+TEST_F(BmpFileTest, SavedFileHoldsTheEncodedBytesInEitherRowOrder) {
+    // Saving writes the rows straight from the picture: both storage orders must
+    // give exactly the bytes of the encoder.
+    const Bitmap b = Sample(7, 5, PixelFormat::Bits24);
+    Bitmap topDown = b;
+    topDown.setBottomUp(false);
+    SaveBitmapToFile(b, Path("up.bmp"));
+    SaveBitmapToFile(topDown, Path("down.bmp"));
+    const auto expected = EncodeBmp(b);
+    EXPECT_EQ(test::ReadBytes(Path("up.bmp")), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(test::ReadBytes(Path("down.bmp")), std::string(expected.begin(), expected.end()));
+}
+
 TEST_F(BmpFileTest, SavesAndLoads) {
     const Bitmap b = Sample(17, 9, PixelFormat::Bits8);
     SaveBitmapToFile(b, Path("frame.bmp"));
