@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "support/Errors.h"
+#include "support/FileIo.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -28,20 +29,6 @@ int CreateTemporary(const std::string& path, std::string& tempName) {
     }
     errno = EEXIST;
     return -1;
-}
-
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= std::size_t(n);
-    }
-    return true;
 }
 
 }  // namespace

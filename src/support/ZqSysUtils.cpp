@@ -1,4 +1,5 @@
 #include "support/ZqSysUtils.h"
+#include "support/FileIo.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -88,18 +89,7 @@ void WriteFileText(const std::string& path, std::string_view text) {
     const int fd = OpenFileCreatingFolder(path, O_RDWR, CreationDisposition::CreateAlways);
     if (fd < 0) RaiseLastOSError();
     FileCloser closer(fd);
-    const char* data = text.data();
-    std::size_t rest = text.size();
-    while (rest > 0) {
-        const ssize_t put = ::write(fd, data, rest);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            RaiseLastOSError();
-        }
-        if (put == 0) RaiseOSError(0);
-        data += put;
-        rest -= std::size_t(put);
-    }
+    if (!WriteAll(fd, text.data(), text.size())) RaiseLastOSError();
     if (!closer.close()) RaiseLastOSError();
 }
 
