@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pictures/Bitmap.h"
+#include "pictures/PixelFormatPrint.h"
 
 namespace vok {
 namespace {

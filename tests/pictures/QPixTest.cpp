@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "pictures/PixelFormatPrint.h"
 #include "pictures/QPix.h"
 #include "support/Errors.h"
 

@@ -100,6 +100,9 @@ struct Malformed {
     std::string message;
 };
 
+// A case prints as its description in test names and failure messages.
+void PrintTo(const Malformed& m, std::ostream* os) { *os << m.what; }
+
 class VokListReaderMalformed : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(VokListReaderMalformed, FailsAndChangesNothing) {
