@@ -2,7 +2,6 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -13,11 +12,6 @@
 namespace vok {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // Opens a new file beside the target under a name nobody else uses.
 int CreateTemporary(const std::string& path, std::string& tempName) {
@@ -37,14 +31,12 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
     WriteFileSafely(path, std::vector<ByteRange>{ByteRange{data, size}});
 }
 
-void WriteFileSafely(const std::string& path, const std::vector<ByteRange>& pieces) {
-    if (path.empty()) RaiseOSError(ENOENT);
-    const std::string folder = FolderOf(path);
-    if (!folder.empty()) {
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        if (ec && !std::filesystem::is_directory(folder)) RaiseOSError(ec.value() ? ec.value() : ENOENT);
-    }
+void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+    if (name.empty()) RaiseOSError(ENOENT);
+    // The same path rules and folder creation as every other file routine.
+    const std::string path = ToNativePath(name);
+    errno = 0;
+    if (!CreateFolders(ExtractFilePath(path))) RaiseOSError(errno ? errno : ENOENT);
     std::string tempName;
     const int fd = CreateTemporary(path, tempName);
     if (fd < 0) RaiseLastOSError();

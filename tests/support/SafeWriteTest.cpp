@@ -20,6 +20,12 @@ protected:
     test::TempFolder folder_;
 };
 
+TEST_F(SafeWriteTest, BackslashesSeparateFoldersAsInTheOtherFileRoutines) {
+    WriteFileSafely(Path("sub\\deeper\\f.txl"), "abc", 3);
+    EXPECT_EQ(ReadFileText(Path("sub/deeper/f.txl")), "abc");
+    EXPECT_EQ(ReadFileText(Path("sub\\deeper\\f.txl")), "abc");
+}
+
 TEST_F(SafeWriteTest, CreatesReplacesAndMakesFolders) {
     const std::string data("a\0b\r\n", 5);
     WriteFileSafely(Path("f.bin"), data.data(), data.size());
