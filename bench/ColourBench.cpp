@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "ColourWorkload.h"
-#include "app/Combine.h"
-#include "app/Split.h"
+#include "colours/Combine.h"
+#include "colours/Split.h"
 
 namespace vok::bench {
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "ColourWorkload.h"
-#include "app/ColourFiles.h"
+#include "colours/ColourFiles.h"
 #include "pictures/BmpCodec.h"
 
 namespace vok::bench {

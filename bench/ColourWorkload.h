@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/SplitRecord.h"
-#include "app/StandardColors.h"
+#include "colours/SplitRecord.h"
+#include "colours/StandardColors.h"
 #include "pictures/Bitmap.h"
 
 namespace vok::bench {

@@ -7,7 +7,7 @@
 # give back for these frames (they share one palette), so no reduction is timed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-vokcli=${1:-$here/../build-release/src/app/vokcli}
+vokcli=${1:-$here/../build-release/src/cli/vokcli}
 convert=${CONVERT:-/usr/bin/convert}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/AppInfo.h"
-#include "app/Unit1.h"
+#include "support/AppInfo.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

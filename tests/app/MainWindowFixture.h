@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/MonVoks.h"
-#include "app/ScriptedDialogs.h"
-#include "app/Unit1.h"
+#include "controls/ScriptedDialogs.h"
+#include "app/MainWindow.h"
 
 namespace vok::test {
 

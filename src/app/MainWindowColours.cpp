@@ -1,0 +1,81 @@
+// Combine, Split, and the shadow copy and delete commands of the main window. The
+// work itself is the colour workflow's; the handlers gather the settings, run the
+// dialogs and keep what Combine leaves for Split.
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "colours/ColourFiles.h"
+#include "colours/Combine.h"
+#include "app/MainWindow.h"
+#include "controls/ZqSpinEdit.h"
+
+namespace vok {
+
+namespace {
+
+// Every name chosen in a dialog that took OK.
+std::vector<std::string> ChosenFiles(const FileDialogOptions& dialog) {
+    if (!dialog.Files.empty()) return dialog.Files;
+    return dialog.FileName.empty() ? std::vector<std::string>{} : std::vector<std::string>{dialog.FileName};
+}
+
+}  // namespace
+
+void TForm1::Button6Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
+    const std::vector<std::string> frames = ChosenFiles(OpenPictureDialog1);
+    if (frames.empty()) return;
+
+    std::string name = ExtractFileName(SavePictureDialog1.FileName);
+    if (name.empty()) name = "All.bmp";
+    SavePictureDialog1.FileName = ExtractFilePath(frames.front()) + name;
+    if (!dialogs_.SaveFile(SavePictureDialog1)) return;
+    const std::string output = SavePictureDialog1.FileName;
+
+    // A Combine that fails keeps the record of the last one that succeeded, and the
+    // Split proposals that go with it.
+    const SplitRecord record = CombineFiles(frames, output, StandardColorTable,
+                                            ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()});
+    OpenPictureDialog3.FileName = output;
+    SavePictureDialog2.FileName = CombineOrder(frames).front();
+    PartWidths.assign(record.PartWidths.begin(), record.PartWidths.end());
+    PartHeights.assign(record.PartHeights.begin(), record.PartHeights.end());
+    PartNames = record.PartNames;
+
+    Button7->setEnabled(true);
+    if (SplitButtonPanel) SplitButtonPanel->setToolTip(QString());
+}
+
+void TForm1::Button7Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenPictureDialog3)) return;
+    if (!dialogs_.SaveFile(SavePictureDialog2)) return;
+    SplitRecord record;
+    record.PartWidths.assign(PartWidths.begin(), PartWidths.end());
+    record.PartHeights.assign(PartHeights.begin(), PartHeights.end());
+    record.PartNames = PartNames;
+    if (record.empty()) return;  // nothing combined yet
+    SplitFile(OpenPictureDialog3.FileName, record, ExtractFilePath(SavePictureDialog2.FileName), StandardColorTable,
+              ZqSpinEdit3->Value(), ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()});
+}
+
+void TForm1::Button8Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
+    DeleteShadowsInFiles(ChosenFiles(OpenPictureDialog1), StandardColorTable);
+}
+
+void TForm1::Button9Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenPictureDialog2)) return;
+    if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
+    ShadowCopySettings settings;
+    settings.overwrite = CheckBox2->isChecked();
+    settings.copyBackground = CheckBox1->isChecked();
+    settings.dx = ZqSpinEdit1->Value();
+    settings.dy = ZqSpinEdit2->Value();
+    CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings);
+}
+
+}  // namespace vok

@@ -1,0 +1,101 @@
+#include "colours/ColourFiles.h"
+
+#include <utility>
+
+#include "colours/ColourListText.h"
+#include "colours/Combine.h"
+#include "support/FileNameOrder.h"
+#include "colours/Split.h"
+#include "pictures/BmpCodec.h"
+#include "pictures/QPix.h"
+#include "support/Errors.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok {
+
+SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
+                         const StandardColorTable& colors, const ColourOptions& options) {
+    const std::vector<std::string> sorted = CombineOrder(files);
+    SplitRecord record;
+    std::vector<Bitmap> frames;
+    frames.reserve(sorted.size());
+    for (const std::string& file : sorted) {
+        frames.push_back(LoadBitmapFromFile(file));
+        record.PartNames.push_back(ExtractFileName(file));
+        record.PartWidths.push_back(frames.back().width());
+        record.PartHeights.push_back(frames.back().height());
+    }
+    const Bitmap combined = CombinePictures(frames, colors, options);
+    frames = {};
+    SaveBitmapToFile(combined, outFile);
+    return record;
+}
+
+void SplitFile(const std::string& combinedFile, const SplitRecord& record, const std::string& folder,
+               const StandardColorTable& colors, int tolerance, const ColourOptions& options) {
+    const Bitmap combined = LoadBitmapFromFile(combinedFile);
+    CheckCombinedSize(combined, record, combinedFile);
+    const SplitMode mode = ChooseSplitMode(combined, colors, options);
+    SplitPalette palette;
+    if (mode != SplitMode::PlainCut) palette = BuildSplitPalette(FullPalette(combined), colors, tolerance, mode);
+    const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
+    int x = 0;
+    for (std::size_t k = 0; k < record.size(); ++k) {
+        const Bitmap frame = CutFrame(combined, x, record.PartWidths[k], record.PartHeights[k],
+                                      mode == SplitMode::PlainCut ? nullptr : &palette);
+        SaveBitmapToFile(frame, prefix + record.PartNames[k]);
+        x += record.PartWidths[k];
+    }
+}
+
+void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors) {
+    for (const std::string& file : files) {
+        Bitmap picture = LoadBitmapFromFile(file);
+        DeleteShadows(picture, colors);
+        SaveBitmapToFile(picture, file);
+    }
+}
+
+void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vector<std::string>& targets,
+                        const StandardColorTable& colors, const ShadowCopySettings& settings) {
+    if (sources.size() != targets.size()) throw Exception("Different number of pictures");
+    std::vector<std::string> sortedSources = sources, sortedTargets = targets;
+    SortFileNames(sortedSources);
+    SortFileNames(sortedTargets);
+
+    struct Pair {
+        Bitmap target, source;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(sortedTargets.size());
+    for (std::size_t k = 0; k < sortedTargets.size(); ++k) {
+        Pair pair{LoadBitmapFromFile(sortedTargets[k]), LoadBitmapFromFile(sortedSources[k])};
+        if (pair.source.width() < pair.target.width() || pair.source.height() < pair.target.height())
+            throw Exception("The source picture \"" + sortedSources[k] + "\" is smaller than its target \"" +
+                            sortedTargets[k] + "\"");
+        // Both layouts must suit the pixel accessor before anything is written.
+        TQuickPixels check(&pair.target);
+        check.Attach(pair.source, false);
+        pairs.push_back(std::move(pair));
+    }
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        CopyShadows(pairs[k].target, pairs[k].source, colors, settings);
+        SaveBitmapToFile(pairs[k].target, sortedTargets[k]);
+        pairs[k] = Pair{};  // release the pictures once saved
+    }
+}
+
+std::string SplitRecordFileName(const std::string& combinedFile) { return combinedFile + ".parts"; }
+
+void SaveSplitRecord(const SplitRecord& record, const std::string& fileName) {
+    const std::string text = FormatSplitRecord(record);
+    WriteFileSafely(fileName, text.data(), text.size());
+}
+
+SplitRecord LoadSplitRecord(const std::string& fileName) { return ParseSplitRecord(ReadFileText(fileName), fileName); }
+
+StandardColorTable LoadStandardColors(const std::string& fileName) {
+    return StandardColorsFromText(ReadFileText(fileName));
+}
+
+}  // namespace vok

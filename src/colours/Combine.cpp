@@ -1,0 +1,57 @@
+#include "colours/Combine.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "support/FileNameOrder.h"
+#include "support/Errors.h"
+
+namespace vok {
+
+int CombineStripCount(const StandardColorTable& colors, const ColourOptions& options) {
+    if (options.noStandardColors) return !options.noBackground && colors[0] >= 0 ? 1 : 0;
+    return int(std::count_if(colors.begin(), colors.end(), [](ColorValue c) { return c >= 0; }));
+}
+
+Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
+                       const ColourOptions& options) {
+    const int strips = CombineStripCount(colors, options);
+    std::int64_t width = std::int64_t(kStripWidth) * strips;
+    int height = 0;
+    for (const Bitmap& frame : frames) {
+        width += frame.width();
+        height = std::max(height, frame.height());
+    }
+    // Three bytes a pixel, rows padded to four: keep the row size within an int as well.
+    if (width > (INT_MAX - 3) / 3)
+        throw Exception("The combined picture would be " + std::to_string(width) +
+                        " pixels wide, more than a picture can be");
+
+    Bitmap combined(int(width), height, PixelFormat::Bits24);
+    const std::uint32_t fill = colors[0] >= 0 ? std::uint32_t(colors[0]) & 0xFFFFFF : 0;
+    // Each frame covers its columns down to its own height; the background shows below it.
+    int x = 0;
+    for (const Bitmap& frame : frames) {
+        combined.draw(x, 0, frame);
+        combined.fillRect(x, frame.height(), x + frame.width(), height, fill);
+        x += frame.width();
+    }
+    if (!options.noStandardColors) {
+        for (ColorValue c : colors) {
+            if (c < 0) continue;
+            combined.fillRect(x, 0, x + kStripWidth, height, std::uint32_t(c) & 0xFFFFFF);
+            x += kStripWidth;
+        }
+    } else if (strips == 1) {
+        combined.fillRect(x, 0, x + kStripWidth, height, fill);
+    }
+    return combined;
+}
+
+std::vector<std::string> CombineOrder(std::vector<std::string> files) {
+    SortFileNames(files);
+    return files;
+}
+
+}  // namespace vok

@@ -1,0 +1,22 @@
+#include "controls/Dialogs.h"
+
+#include <exception>
+
+#include "support/AppInfo.h"
+#include "support/Errors.h"
+
+namespace vok {
+
+void IDialogs::ShowError(const std::string& message) {
+    Message(MessageOptions{ApplicationTitle, StandardReportText(message), MessageIcon::Error, mbOK});
+}
+
+void RunReported(IDialogs& dialogs, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        dialogs.ShowError(e.what());
+    }
+}
+
+}  // namespace vok

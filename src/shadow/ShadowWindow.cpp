@@ -1,0 +1,206 @@
+// TForm3, "Generate Shadow and Selection": previews and saves the shadows of a VokList.
+#include "shadow/ShadowWindow.h"
+
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolTip>
+#include <algorithm>
+
+#include "support/AppInfo.h"
+#include "controls/Dialogs.h"
+#include "controls/ControlHint.h"
+#include "pictures/BitmapImage.h"
+
+namespace vok {
+
+namespace {
+
+// Single-byte texts are Windows-1252: 0x80 to 0x9F hold typographic characters
+// (0x97 is the long dash of the separator rows).
+QString FromWindows1252(const std::string& text) {
+    static const char16_t kRow80[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    QString result;
+    result.reserve(qsizetype(text.size()));
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        result += byte >= 0x80 && byte < 0xA0 ? QChar(kRow80[byte - 0x80]) : QChar(byte);
+    }
+    return result;
+}
+
+constexpr int kItemHeight = 13;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(x, 0, 75, 25);
+    // Enter in the list must not save every frame.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TShadowImage::TShadowImage(QWidget* parent) : QWidget(parent) { setCursor(Qt::CrossCursor); }
+
+void TShadowImage::SetImage(QImage image) {
+    image_ = std::move(image);
+    update();
+}
+
+void TShadowImage::Clear() {
+    image_ = QImage();
+    update();
+}
+
+void TShadowImage::paintEvent(QPaintEvent*) {
+    if (image_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void TShadowImage::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseDown(event->button(), p.x(), p.y());
+}
+
+void TShadowImage::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseMove(p.x(), p.y());
+}
+
+void TShadowImage::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseUp(event->button(), p.x(), p.y());
+}
+
+TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
+    : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
+    setObjectName("Form3");
+    setWindowTitle("Generate Shadow and Selection");
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    setFixedSize(593, 449);
+
+    Image1 = new TShadowImage(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(8, 8, 450, 400);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(464, 8, 121, 401);
+    ListBox1->setUniformItemSizes(true);
+    // Long rows are cut at the edge, not shortened with an ellipsis.
+    ListBox1->setTextElideMode(Qt::ElideNone);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(216, 416, 161, 25);
+    Button1 = MakeButton(Panel1, "Button1", 0, "OK");
+    Button2 = MakeButton(Panel1, "Button2", 86, "Cancel");
+
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+    connect(Image1, &TShadowImage::MouseDown, this, &TForm3::Image1MouseDown);
+    connect(Image1, &TShadowImage::MouseMove, this, &TForm3::Image1MouseMove);
+    connect(Image1, &TShadowImage::MouseUp, this, &TForm3::Image1MouseUp);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    for (QWidget* control : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(ListBox1),
+                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)}) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint& pos) { Image1ContextPopup(control, pos); });
+    }
+}
+
+void TForm3::ShowForVokList() {
+    LastItem = -1;
+    Dragging = false;
+    Job.Open(ListFileName);
+    FillList();
+    ListBox1Click();
+    ShowModal();
+}
+
+void TForm3::FillList() {
+    const QSignalBlocker block(ListBox1);
+    ListBox1->clear();
+    for (const std::string& row : Job.List().Rows) {
+        auto* item = new QListWidgetItem(FromWindows1252(row), ListBox1);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
+}
+
+bool TForm3::Preview() {
+    const int row = ListBox1->currentRow();
+    LastItem = row;
+    try {
+        if (row < 0 || !Job.Preview(row, work_)) {
+            Image1->Clear();
+            return true;
+        }
+        QImage image = ToQImage(work_);
+        const int baseLine = Job.BaseLine();
+        if (baseLine >= 0 && baseLine < image.height()) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(baseLine));
+            std::fill(line, line + image.width(), qRgb(0, 0, 0));
+        }
+        Image1->SetImage(std::move(image));
+        return true;
+    } catch (const std::exception& e) {
+        // The report is modal and takes the mouse: a drag ends here.
+        Image1->Clear();
+        Dragging = false;
+        dialogs_.ShowError(e.what());
+        return false;
+    }
+}
+
+void TForm3::ListBox1Click() { Preview(); }
+
+void TForm3::Image1MouseDown(Qt::MouseButton button, int, int y) {
+    if (button != Qt::LeftButton) return;
+    Job.SetBaseLine(y);
+    Dragging = true;
+    Preview();
+}
+
+void TForm3::Image1MouseMove(int, int y) {
+    if (!Dragging) return;
+    Job.SetBaseLine(y);
+    Preview();
+}
+
+void TForm3::Image1MouseUp(Qt::MouseButton button, int, int) {
+    if (button == Qt::LeftButton) Dragging = false;
+}
+
+void TForm3::Button1Click() {
+    // The window closes whatever happens; a failure ends the saving at its frame.
+    RunReported(dialogs_, [this] { Job.Save(); });
+    accept();
+}
+
+void TForm3::Button2Click() { reject(); }
+
+bool TForm3::Image1ContextPopup(QWidget* control, const QPoint& pos) {
+    QString text = LongHint(Hint(control));
+    if (text.isEmpty()) return false;
+    text.replace("\r\n", "\n");
+    QToolTip::showText(control->mapToGlobal(pos), text, control);
+    return true;
+}
+
+void TForm3::changeEvent(QEvent* event) {
+    // Minimizing the window minimizes the whole program.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && parentWidget())
+        parentWidget()->window()->showMinimized();
+    TZqModalForm::changeEvent(event);
+}
+
+}  // namespace vok
