@@ -1,7 +1,5 @@
 #include "CliCommands.h"
 
-#include "support/ZqStrUtils.h"
-
 namespace vok::cli {
 
 std::vector<CliCommand>& Commands() {
@@ -9,30 +7,6 @@ std::vector<CliCommand>& Commands() {
     return commands;
 }
 
-CliRegistrar::CliRegistrar(std::string name, std::string usage, std::function<int(const Args&)> run) {
-    Commands().push_back({std::move(name), std::move(usage), std::move(run)});
-}
-
-std::string ArgReader::next() {
-    if (done()) throw UsageError("missing argument");
-    return args_[pos_++];
-}
-
-bool ArgReader::atOption() const {
-    if (done()) return false;
-    const std::string& a = args_[pos_];
-    return a == "-o" || (a.size() > 2 && a.compare(0, 2, "--") == 0);
-}
-
-std::string ArgReader::value(const std::string& option) {
-    if (done()) throw UsageError(option + " needs a value");
-    return args_[pos_++];
-}
-
-int ArgReader::intValue(const std::string& option) {
-    std::int32_t v = 0;
-    if (!TryTextToInt(value(option), v)) throw UsageError(option + " needs a whole number");
-    return v;
-}
+CliRegistrar::CliRegistrar(CliCommand command) { Commands().push_back(std::move(command)); }
 
 }  // namespace vok::cli

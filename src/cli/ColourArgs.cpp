@@ -1,27 +1,20 @@
 #include "ColourArgs.h"
 
+#include <CLI/CLI.hpp>
+
 #include "colours/ColourFiles.h"
 
 namespace vok::cli {
 
-bool ColourArgs::take(const std::string& option, ArgReader& reader, bool withModes) {
-    if (option == "--colors") colorsFile = reader.value(option);
-    else if (withModes && option == "--no-standard-colors") options.noStandardColors = true;
-    else if (withModes && option == "--no-background") options.noBackground = true;
-    else return false;
-    return true;
-}
-
-void ColourArgs::readAll(ArgReader& reader, bool withModes, const FileTaker& file, const OptionTaker& command) {
-    while (!reader.done()) {
-        if (!reader.atOption()) {
-            file(reader.next());
-            continue;
-        }
-        const std::string option = reader.next();
-        if (command && command(option, reader)) continue;
-        if (!take(option, reader, withModes)) throw UsageError("unknown option " + option);
-    }
+void ColourArgs::declare(CLI::App& app, bool withModes) {
+    app.add_option("--colors", colorsFile,
+                   "The standard colours: one hexadecimal colour 0xBBGGRR a line, an empty line for an empty "
+                   "position (default: the eight default colours)")
+        ->type_name("FILE");
+    if (!withModes) return;
+    app.add_flag("--no-standard-colors", options.noStandardColors,
+                 "Keep the picture's own colours at the low positions instead of the standard colours");
+    app.add_flag("--no-background", options.noBackground, "Leave position 0 to the picture instead of the background");
 }
 
 StandardColorTable ColourArgs::colors() const {

@@ -1,4 +1,8 @@
 // vokcli combine: frames side by side with the standard-colour strips, plus the record for split.
+#include <memory>
+
+#include <CLI/CLI.hpp>
+
 #include "CliCommands.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
@@ -7,27 +11,30 @@ namespace vok::cli {
 
 namespace {
 
-int RunCombine(const Args& args) {
-    ArgReader reader(args);
+struct CombineArgs {
     ColourArgs colour;
     std::string out;
     std::vector<std::string> frames;
-    colour.readAll(
-        reader, true, [&](const std::string& file) { frames.push_back(file); },
-        [&](const std::string& option, ArgReader& r) {
-            if (option != "-o") return false;
-            out = r.value(option);
-            return true;
-        });
-    if (out.empty()) throw UsageError("-o OUT is required");
-    if (frames.empty()) throw UsageError("no frames given");
-    const SplitRecord record = CombineFiles(frames, out, colour.colors(), colour.options);
-    SaveSplitRecord(record, SplitRecordFileName(out));
-    return 0;
+};
+
+RunCommand DeclareCombine(CLI::App& app) {
+    auto a = std::make_shared<CombineArgs>();
+    a->colour.declare(app, true);
+    app.add_option("-o", a->out, "The combined 24-bit picture to write; its record for split is OUT.parts")
+        ->type_name("OUT")
+        ->required();
+    app.add_option("FRAME", a->frames, "The frame pictures, joined side by side in name order")->required();
+    return [a] {
+        const SplitRecord record = CombineFiles(a->frames, a->out, a->colour.colors(), a->colour.options);
+        SaveSplitRecord(record, SplitRecordFileName(a->out));
+        return 0;
+    };
 }
 
-const CliRegistrar registrar("combine", "[--colors FILE] [--no-standard-colors] [--no-background] -o OUT FRAME...",
-                             RunCombine);
+const CliRegistrar registrar({"combine",
+                              "Join frames into one 24-bit picture with a strip of every standard colour, for "
+                              "reducing to one palette in a paint program",
+                              "vokcli combine -o work/All.bmp frames/*.bmp", DeclareCombine});
 
 }  // namespace
 

@@ -1,7 +1,9 @@
-// vokcli convert IN OUT [--bits 24]: loads a BMP and saves it in its own pixel
+// vokcli convert IN OUT [--bits 24]: loads a picture and saves it in its own pixel
 // format, or as 24 bits.
+#include <memory>
 #include <string>
-#include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
 #include "pictures/BmpCodec.h"
@@ -10,28 +12,27 @@ namespace vok::cli {
 
 namespace {
 
-int RunConvert(const Args& args) {
-    ArgReader reader(args);
-    std::vector<std::string> files;
+struct ConvertArgs {
+    std::string in, out;
     int bits = 0;
-    while (!reader.done()) {
-        if (reader.atOption()) {
-            const std::string option = reader.next();
-            if (option != "--bits") throw UsageError("unknown option " + option);
-            bits = reader.intValue(option);
-            if (bits != 24) throw UsageError("--bits takes only 24");
-        } else {
-            files.push_back(reader.next());
-        }
-    }
-    if (files.size() != 2) throw UsageError("needs IN and OUT");
-    Bitmap picture = LoadBitmapFromFile(files[0]);
-    if (bits == 24) picture.setPixelFormat(PixelFormat::Bits24);
-    SaveBitmapToFile(picture, files[1]);
-    return 0;
+};
+
+RunCommand DeclareConvert(CLI::App& app) {
+    auto a = std::make_shared<ConvertArgs>();
+    app.add_option("IN", a->in, "The picture to read")->required();
+    app.add_option("OUT", a->out, "The picture to write")->required();
+    app.add_option("--bits", a->bits, "Write 24 bits per pixel instead of the picture's own format")
+        ->check(CLI::IsMember({24}));
+    return [a] {
+        Bitmap picture = LoadBitmapFromFile(a->in);
+        if (a->bits == 24) picture.setPixelFormat(PixelFormat::Bits24);
+        SaveBitmapToFile(picture, a->out);
+        return 0;
+    };
 }
 
-const CliRegistrar registrar("convert", "IN OUT [--bits 24]", RunConvert);
+const CliRegistrar registrar({"convert", "Read a picture and write it again, in its own format or as 24 bits",
+                              "vokcli convert frame.bmp frame24.bmp --bits 24", DeclareConvert});
 
 }  // namespace
 

@@ -1,5 +1,8 @@
 // vokcli generate-shadow: what the generator window's OK does, without the window.
 #include <cstdio>
+#include <memory>
+
+#include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
 #include "shadow/ShadowJob.h"
@@ -7,33 +10,31 @@
 namespace vok::cli {
 namespace {
 
-int Run(const Args& args) {
-    ArgReader reader(args);
-    bool haveBaseLine = false;
-    int baseLine = 0;
+struct GenerateArgs {
     std::string listFile;
-    while (!reader.done()) {
-        if (reader.atOption()) {
-            const std::string option = reader.next();
-            if (option != "--base-line") throw UsageError("unknown option " + option);
-            baseLine = reader.intValue(option);
-            haveBaseLine = true;
-        } else {
-            if (!listFile.empty()) throw UsageError("only one list file");
-            listFile = reader.next();
-        }
-    }
-    if (listFile.empty()) throw UsageError("missing list file");
+    int baseLine = 0;
+};
 
-    TShadowJob job;
-    job.Open(listFile);
-    if (haveBaseLine) job.SetBaseLine(baseLine);
-    job.Save();
-    std::printf("%d\n", int(job.BaseLine()));
-    return 0;
+RunCommand DeclareGenerate(CLI::App& app) {
+    auto a = std::make_shared<GenerateArgs>();
+    app.add_option("--base-line", a->baseLine,
+                   "The row the figure stands on (default: the list's setting, or found from the frames)")
+        ->type_name("N");
+    app.add_option("LIST", a->listFile, "The VokList (.txl) whose frames get their shadows")->required();
+    return [a, &app] {
+        TShadowJob job;
+        job.Open(a->listFile);
+        if (app.count("--base-line") > 0) job.SetBaseLine(a->baseLine);
+        job.Save();
+        std::printf("%d\n", int(job.BaseLine()));
+        return 0;
+    };
 }
 
-const CliRegistrar registrar("generate-shadow", "[--base-line N] LIST.txl", Run);
+const CliRegistrar registrar({"generate-shadow",
+                              "Draw the shadow and selection outline of every frame of a VokList and save the "
+                              "frames; prints the base line used",
+                              "vokcli generate-shadow --base-line 260 knight.txl", DeclareGenerate});
 
 }  // namespace
 }  // namespace vok::cli

@@ -3,6 +3,11 @@
 #include <exception>
 #include <string>
 
+#include <memory>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
 #include "CliCommands.h"
 #include "pictures/BmpCodec.h"
 
@@ -26,10 +31,9 @@ std::string BitsText(const Bitmap& b) {
 }
 
 // One line per file; a file that fails is reported on stderr and the others still run.
-int RunInfo(const Args& args) {
-    if (args.empty()) throw UsageError("no files given");
+int RunInfo(const std::vector<std::string>& files) {
     int status = 0;
-    for (const std::string& file : args) {
+    for (const std::string& file : files) {
         try {
             const Bitmap b = LoadBitmapFromFile(file);
             std::printf("%s: width=%d height=%d bits=%s palette=%zu\n", file.c_str(), b.width(), b.height(),
@@ -43,7 +47,14 @@ int RunInfo(const Args& args) {
     return status;
 }
 
-const CliRegistrar registrar("info", "FILE...", RunInfo);
+RunCommand DeclareInfo(CLI::App& app) {
+    auto files = std::make_shared<std::vector<std::string>>();
+    app.add_option("FILE", *files, "The pictures to describe")->required();
+    return [files] { return RunInfo(*files); };
+}
+
+const CliRegistrar registrar({"info", "Print the size, depth and colour-table size of pictures",
+                              "vokcli info frames/*.bmp", DeclareInfo});
 
 }  // namespace
 

@@ -1,4 +1,8 @@
 // vokcli delete-shadows and copy-shadows: the special pixels of frames, changed in place.
+#include <memory>
+
+#include <CLI/CLI.hpp>
+
 #include "CliCommands.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
@@ -7,46 +11,54 @@ namespace vok::cli {
 
 namespace {
 
-int RunDelete(const Args& args) {
-    ArgReader reader(args);
+struct DeleteArgs {
     ColourArgs colour;
     std::vector<std::string> frames;
-    colour.readAll(reader, false, [&](const std::string& file) { frames.push_back(file); });
-    if (frames.empty()) throw UsageError("no frames given");
-    DeleteShadowsInFiles(frames, colour.colors());
-    return 0;
+};
+
+RunCommand DeclareDelete(CLI::App& app) {
+    auto a = std::make_shared<DeleteArgs>();
+    a->colour.declare(app, false);
+    app.add_option("FRAME", a->frames, "The frames to clean, saved in place")->required();
+    return [a] {
+        DeleteShadowsInFiles(a->frames, a->colour.colors());
+        return 0;
+    };
 }
 
-int RunCopy(const Args& args) {
-    ArgReader reader(args);
+struct CopyArgs {
     ColourArgs colour;
     ShadowCopySettings settings;
     std::vector<std::string> sources, targets;
-    std::vector<std::string>* list = nullptr;
-    const auto file = [&](const std::string& name) {
-        if (!list) throw UsageError("files must follow --sources or --targets");
-        list->push_back(name);
+};
+
+RunCommand DeclareCopy(CLI::App& app) {
+    auto a = std::make_shared<CopyArgs>();
+    a->colour.declare(app, false);
+    app.add_flag("--no-overwrite", [a](std::int64_t) { a->settings.overwrite = false; },
+                 "Keep the target's own figure pixels where the source has shadow or selection");
+    app.add_flag("--no-copy-background", [a](std::int64_t) { a->settings.copyBackground = false; },
+                 "Leave the target's background where the source has background");
+    app.add_option("--dx", a->settings.dx, "Shift the copied pixels right by N (negative: left)")->type_name("N");
+    app.add_option("--dy", a->settings.dy, "Shift the copied pixels down by N (negative: up)")->type_name("N");
+    app.add_option("--sources", a->sources, "The frames whose shadows and selections are copied")
+        ->type_name("S...")
+        ->required();
+    app.add_option("--targets", a->targets, "The frames they are copied into, one for each source, saved in place")
+        ->type_name("T...")
+        ->required();
+    return [a] {
+        CopyShadowsInFiles(a->sources, a->targets, a->colour.colors(), a->settings);
+        return 0;
     };
-    colour.readAll(reader, false, file, [&](const std::string& option, ArgReader& r) {
-        if (option == "--sources") list = &sources;
-        else if (option == "--targets") list = &targets;
-        else if (option == "--no-overwrite") settings.overwrite = false;
-        else if (option == "--no-copy-background") settings.copyBackground = false;
-        else if (option == "--dx") settings.dx = r.intValue(option);
-        else if (option == "--dy") settings.dy = r.intValue(option);
-        else return false;
-        return true;
-    });
-    if (sources.empty() || targets.empty()) throw UsageError("--sources and --targets need files");
-    CopyShadowsInFiles(sources, targets, colour.colors(), settings);
-    return 0;
 }
 
-const CliRegistrar deleteRegistrar("delete-shadows", "[--colors FILE] FRAME...", RunDelete);
-const CliRegistrar copyRegistrar("copy-shadows",
-                                 "[--colors FILE] [--no-overwrite] [--no-copy-background] [--dx N] [--dy N] "
-                                 "--sources S1 [S2 ...] --targets T1 [T2 ...]",
-                                 RunCopy);
+const CliRegistrar deleteRegistrar({"delete-shadows", "Remove shadows and selections from frames",
+                                    "vokcli delete-shadows frames/*.bmp", DeclareDelete});
+const CliRegistrar copyRegistrar({"copy-shadows",
+                                  "Copy shadows and selections from each source frame to its target frame",
+                                  "vokcli copy-shadows --dx 2 --sources old/*.bmp --targets new/*.bmp",
+                                  DeclareCopy});
 
 }  // namespace
 

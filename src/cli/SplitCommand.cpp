@@ -1,4 +1,8 @@
 // vokcli split: cuts a reduced combined picture back into the frames its record names.
+#include <memory>
+
+#include <CLI/CLI.hpp>
+
 #include "CliCommands.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
@@ -9,43 +13,41 @@ namespace vok::cli {
 
 namespace {
 
-int RunSplit(const Args& args) {
-    ArgReader reader(args);
+struct SplitArgs {
     ColourArgs colour;
     std::string parts, folder, combined;
-    bool folderGiven = false;
     int tolerance = 0;
-    const auto file = [&](const std::string& name) {
-        if (!combined.empty()) throw UsageError("one combined picture only");
-        combined = name;
+};
+
+RunCommand DeclareSplit(CLI::App& app) {
+    auto a = std::make_shared<SplitArgs>();
+    a->colour.declare(app, true);
+    app.add_option("--tolerance", a->tolerance,
+                   "How far a reduced colour may lie from a standard colour and still count as it (0 to 444; "
+                   "3 suits most paint programs)")
+        ->type_name("T")
+        ->check(CLI::Range(0, kMaxTolerance));
+    app.add_option("--parts", a->parts, "The record combine wrote beside the combined picture")
+        ->type_name("RECORD")
+        ->required();
+    app.add_option("-o", a->folder, "The folder the frames go to (default: the record's folder)")
+        ->type_name("FOLDER");
+    app.add_option("COMBINED", a->combined, "The combined picture, reduced to 8 bits")->required();
+    return [a, &app] {
+        const StandardColorTable colors = a->colour.colors();
+        const SplitRecord record = LoadSplitRecord(a->parts);
+        const bool folderGiven = app.count("-o") > 0;
+        SplitFile(a->combined, record, folderGiven ? a->folder : ExtractFilePath(a->parts), colors, a->tolerance,
+                  a->colour.options);
+        return 0;
     };
-    colour.readAll(reader, true, file, [&](const std::string& option, ArgReader& r) {
-        if (option == "--parts") {
-            parts = r.value(option);
-        } else if (option == "-o") {
-            folder = r.value(option);
-            folderGiven = true;
-        } else if (option == "--tolerance") {
-            tolerance = r.intValue(option);
-            if (tolerance < 0 || tolerance > kMaxTolerance)
-                throw UsageError("--tolerance takes 0 to " + std::to_string(kMaxTolerance));
-        } else {
-            return false;
-        }
-        return true;
-    });
-    if (parts.empty()) throw UsageError("--parts RECORD is required");
-    if (combined.empty()) throw UsageError("no combined picture given");
-    const StandardColorTable colors = colour.colors();
-    const SplitRecord record = LoadSplitRecord(parts);
-    SplitFile(combined, record, folderGiven ? folder : ExtractFilePath(parts), colors, tolerance, colour.options);
-    return 0;
 }
 
-const CliRegistrar registrar("split",
-                             "[--colors FILE] [--tolerance T] [--no-standard-colors] [--no-background] "
-                             "--parts RECORD [-o FOLDER] COMBINED",
-                             RunSplit);
+const CliRegistrar registrar({"split",
+                              "Cut a reduced combined picture back into 8-bit frames with the standard colours at "
+                              "their palette positions",
+                              "vokcli split --tolerance 3 --parts work/All.bmp.parts -o frames work/All.bmp",
+                              DeclareSplit});
 
 }  // namespace
 

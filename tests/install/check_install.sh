@@ -14,4 +14,10 @@ done
 desktop-file-validate "$prefix/share/applications/voktool.desktop"
 # The installed vokcli runs from any working folder.
 (cd / && "$prefix/bin/vokcli" info "$prefix/share/icons/hicolor/48x48/apps/voktool.png" >/dev/null 2>&1 || [ $? -eq 1 ])
+# Both programs report the one version of the build.
+version=$("$prefix/bin/vokcli" --version)
+[ -n "$version" ] || { echo "vokcli --version printed nothing"; exit 1; }
+if [ "$gui" = ON ]; then
+  [ "$("$prefix/bin/voktool" --version)" = "$version" ] || { echo "voktool and vokcli disagree on the version"; exit 1; }
+fi
 echo "install layout ok"

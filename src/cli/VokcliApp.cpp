@@ -1,0 +1,56 @@
+#include "VokcliApp.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+#include "support/Version.h"
+
+namespace vok::cli {
+
+std::unique_ptr<VokcliApp> BuildVokcliApp() {
+    auto cli = std::make_unique<VokcliApp>();
+    cli->app.set_version_flag("--version", VokVersion);
+    cli->app.require_subcommand(1);
+    cli->app.footer("Run 'vokcli COMMAND --help' for a command's options and an example.");
+    auto commands = Commands();
+    std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    for (const CliCommand& command : commands) {
+        CLI::App* sub = cli->app.add_subcommand(command.name, command.summary);
+        sub->footer("Example:\n  " + command.example);
+        cli->runs.emplace_back(sub, command.declare(*sub));
+    }
+    return cli;
+}
+
+int RunVokcli(int argc, char** argv) {
+    const auto cli = BuildVokcliApp();
+    try {
+        cli->app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return cli->app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return cli->app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return cli->app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::fprintf(stderr,
+                     "vokcli: %s\nusage: vokcli COMMAND [OPTIONS] ARGS...; 'vokcli --help' lists the commands, "
+                     "'vokcli COMMAND --help' a command's options.\n",
+                     e.what());
+        return 2;
+    }
+    for (const auto& [sub, run] : cli->runs) {
+        if (!sub->parsed()) continue;
+        try {
+            return run();
+        } catch (const std::exception& e) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "%s\n", e.what());
+            return 1;
+        }
+    }
+    return 2;
+}
+
+}  // namespace vok::cli
