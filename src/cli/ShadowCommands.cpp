@@ -36,15 +36,15 @@ RunCommand DeclareCopy(CLI::App& app) {
     auto a = std::make_shared<CopyArgs>();
     a->colour.declare(app, false);
     app.add_flag("--no-overwrite", [a](std::int64_t) { a->settings.overwrite = false; },
-                 "Keep the target's own figure pixels where the source has shadow or selection");
+                 "Copy special pixels only where the target has background");
     app.add_flag("--no-copy-background", [a](std::int64_t) { a->settings.copyBackground = false; },
-                 "Leave the target's background where the source has background");
-    app.add_option("--dx", a->settings.dx, "Shift the copied pixels right by N (negative: left)")->type_name("N");
-    app.add_option("--dy", a->settings.dy, "Shift the copied pixels down by N (negative: up)")->type_name("N");
+                 "Do not copy the source's background pixels");
+    app.add_option("--dx", a->settings.dx, "Shift the target's own pixels right by N, 8-bit pairs only (negative: left)")->type_name("N");
+    app.add_option("--dy", a->settings.dy, "Shift the target's own pixels down by N, 8-bit pairs only (negative: up)")->type_name("N");
     app.add_option("--sources", a->sources, "The frames whose shadows and selections are copied")
         ->type_name("S...")
         ->required();
-    app.add_option("--targets", a->targets, "The frames they are copied into, one for each source, saved in place")
+    app.add_option("--targets", a->targets, "The frames they are copied onto, as many as sources, paired in name order and saved in place")
         ->type_name("T...")
         ->required();
     return [a] {
