@@ -1,0 +1,29 @@
+#pragma once
+// Progress of a window command: a dialog with Cancel that appears only when the work takes
+// longer than half a second. Cancel stops the command before its next file is written.
+#include <QPointer>
+#include <QString>
+
+#include "support/Progress.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace vok {
+
+class TProgressDialog : public IProgress {
+public:
+    TProgressDialog(QWidget* parent, QString label);
+    ~TProgressDialog() override;
+    bool Step(int done, int total) override;
+    bool Cancelled() const { return cancelled_; }
+
+    // The dialog, for tests; it shows itself once the work has taken half a second.
+    QProgressDialog* Dialog() const { return dialog_; }
+
+private:
+    QPointer<QProgressDialog> dialog_;
+    bool cancelled_ = false;
+};
+
+}  // namespace vok
