@@ -69,7 +69,8 @@ void TPaletteBox::mouseReleaseEvent(QMouseEvent* event) {
     form_.Cells.Release();
 }
 
-TForm2::TForm2(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
+TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
+    : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Palette Form"), dialogs_(dialogs) {
     setObjectName("Form2");
     setWindowTitle("Palette Editor");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -2,6 +2,7 @@
 // The palette editor: a 16 x 16 grid of palette positions from which the user picks
 // the standard colours.
 #include <QWidget>
+#include <string>
 
 #include "colours/StandardColors.h"
 #include "controls/Dialogs.h"
@@ -52,6 +53,8 @@ public:
     // Right click on a cell: a new colour for it through the colour dialog.
     void ChangeColor(int position);
 
+    // The window's class name: the program's title and " Palette Form".
+    const std::string ClassName;
     PaletteCells Cells;
     TPaletteBox* PaintBox1;
     QPushButton* Button1;  // OK
