@@ -127,5 +127,13 @@ TEST_F(SettingsTest, ASettingsFileThatCannotBeWrittenIsReportedOnceAndTheWindowC
     EXPECT_EQ(dialogs.Errors(), std::vector<std::string>{"Unable to write to " + Here("config/voktool/voktool.ini") + "."});
 }
 
+TEST_F(MainWindowTest, AStartThatEndedEarlyLeavesTheSettingsAlone) {
+    // No creature table: the settings are not restored, so closing must not wipe them.
+    const std::string kept = "[Main Form]\r\nStandardColors=0000FF\r\n";
+    WriteBytes(Here("voktool.ini"), kept);
+    Open().close();
+    EXPECT_EQ(ReadBytes(Here("voktool.ini")), kept);
+}
+
 }  // namespace
 }  // namespace vok::test
