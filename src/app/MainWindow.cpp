@@ -174,14 +174,6 @@ void TForm1::WrapSplitButton() {
     QWidget::setTabOrder(Button7, CheckBox3);
 }
 
-void TForm1::LoadSettings() {
-    // The dialogs' file names are restored from the settings file here.
-}
-
-void TForm1::SaveSettings() {
-    // The dialogs' file names are kept in the settings file here.
-}
-
 void TForm1::closeEvent(QCloseEvent* event) {
     Run(&TForm1::SaveSettings);
     event->accept();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/Dialogs.h"
+#include "colours/SplitRecord.h"
 #include "colours/StandardColors.h"
 #include "support/ZqSysUtils.h"
 
@@ -88,6 +89,8 @@ public:
 
     // The memo as lines: a final line break starts no line of its own.
     std::vector<std::string> MemoLines() const;
+    // Where each of those lines stands in the memo: start and length, in characters.
+    std::vector<std::pair<int, int>> MemoLineSpans() const;
     // Replaces the lines without the change event, then lays the swatches out once.
     void SetMemoLines(const std::vector<std::string>& lines);
 
@@ -116,8 +119,12 @@ public:
     bool Panel1ContextPopup(QWidget* control, const QPoint& pos);
     bool Label11ContextPopup(const QPoint& pos);
 
+    // The dialogs' last file names, the standard colours and the record of the last
+    // Combine, kept in the settings file from one run to the next.
     void LoadSettings();
     void SaveSettings();
+    // The ".parts" record the last Combine wrote beside its picture; empty before one.
+    std::string SplitRecordFile;
 
     // Runs a handler; a failure ends it with the standard report.
     void Run(void (TForm1::*handler)());
@@ -139,8 +146,13 @@ private:
     int MemoFirstVisibleLine() const;
     void AddContextHint(QWidget* control);
 
+    void UseSplitRecord(const SplitRecord& record);
+
     IDialogs& dialogs_;
     bool memoChangeAttached_ = true;
+    // Set once LoadSettings has run: a start-up that ended early leaves the file alone.
+    bool settingsLoaded_ = false;
+    std::string settingsWriteFile_;
 };
 
 }  // namespace vok

@@ -2,7 +2,6 @@
 // work itself is the colour workflow's; the handlers gather the settings, run the
 // dialogs and keep what Combine leaves for Split.
 #include <QCheckBox>
-#include <QPushButton>
 
 #include "colours/ColourFiles.h"
 #include "colours/Combine.h"
@@ -39,12 +38,14 @@ void TForm1::Button6Click() {
                                             ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()});
     OpenPictureDialog3.FileName = output;
     SavePictureDialog2.FileName = CombineOrder(frames).front();
-    PartWidths.assign(record.PartWidths.begin(), record.PartWidths.end());
-    PartHeights.assign(record.PartHeights.begin(), record.PartHeights.end());
-    PartNames = record.PartNames;
+    UseSplitRecord(record);
 
-    Button7->setEnabled(true);
-    if (SplitButtonPanel) SplitButtonPanel->setToolTip(QString());
+    // The record beside the picture lets Split work after a restart, and vokcli split
+    // read it. Should it fail to be written, Split still works until the program ends.
+    SplitRecordFile.clear();
+    const std::string recordFile = SplitRecordFileName(output);
+    SaveSplitRecord(record, recordFile);
+    SplitRecordFile = recordFile;
 }
 
 void TForm1::Button7Click() {

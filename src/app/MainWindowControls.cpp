@@ -67,6 +67,7 @@ void TForm1::CreateControls() {
 
     ComboBox1 = Make<TLmHintComboBox>(this, "ComboBox1", 8, 40, 153, 21);
     for (const char* entry : CreatureNames) ComboBox1->addItem(QString::fromLatin1(entry));
+    ComboBox1->SetItemHeight(13);
     SetHint(ComboBox1, CreatureHint);
     Edit1 = Make<QLineEdit>(this, "Edit1", 168, 40, 97, 21);
     Edit1->setReadOnly(true);

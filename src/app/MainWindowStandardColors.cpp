@@ -13,14 +13,25 @@
 
 namespace vok {
 
+std::vector<std::pair<int, int>> TForm1::MemoLineSpans() const {
+    // The memo's plain text has one character per cursor position; a soft line break
+    // (Shift+Enter) reads as a line break there like a hard one, so both end a line.
+    const QString text = Memo1->toPlainText();
+    std::vector<std::pair<int, int>> spans;
+    int start = 0;
+    while (start < text.size()) {
+        int end = int(text.indexOf('\n', start));
+        if (end < 0) end = int(text.size());
+        spans.emplace_back(start, end - start);
+        start = end + 1;
+    }
+    return spans;
+}
+
 std::vector<std::string> TForm1::MemoLines() const {
     const QString text = Memo1->toPlainText();
     std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    QStringList parts = text.split('\n');
-    if (text.endsWith('\n')) parts.removeLast();
-    lines.reserve(parts.size());
-    for (const QString& line : parts) lines.push_back(line.toStdString());
+    for (const auto& [start, length] : MemoLineSpans()) lines.push_back(text.mid(start, length).toStdString());
     return lines;
 }
 
@@ -86,21 +97,20 @@ void TForm1::Memo1Change() {
 }
 
 void TForm1::ShapeClick(TColorShape* shape) {
-    ColorDialog1.Color = shape->IsEmptyStyle() ? 0 : shape->Color();
+    ColorDialog1.Color = shape->FillColor();
     if (!dialogs_.PickColor(ColorDialog1)) return;
     const QString text = QString::fromStdString(StandardColorText(ColorDialog1.Color & 0xFFFFFF));
     const int index = shape->Index();
-    const std::vector<std::string> lines = MemoLines();
+    const std::vector<std::pair<int, int>> spans = MemoLineSpans();
     QTextCursor cursor(Memo1->document());
-    if (index >= int(lines.size())) {
+    if (index >= int(spans.size())) {
         // The extra swatch adds a line.
         cursor.movePosition(QTextCursor::End);
         const QString all = Memo1->toPlainText();
         cursor.insertText(all.isEmpty() || all.endsWith('\n') ? text : "\n" + text);
     } else {
-        const QTextBlock block = Memo1->document()->findBlockByNumber(index);
-        cursor.setPosition(block.position());
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.setPosition(spans[std::size_t(index)].first);
+        cursor.setPosition(spans[std::size_t(index)].first + spans[std::size_t(index)].second, QTextCursor::KeepAnchor);
         cursor.insertText(text);
     }
 }

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(vok::ApplicationTitle);
     QApplication::setApplicationVersion(vok::VokVersion);
-    vok::SetAppPath(QCoreApplication::applicationDirPath().toStdString());
+    vok::SetProgramFileName(QCoreApplication::applicationFilePath().toStdString());
     // The main window: closing it ends the program, whatever else is open.
     vok::TForm1 form;
     form.setAttribute(Qt::WA_QuitOnClose, true);

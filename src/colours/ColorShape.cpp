@@ -16,6 +16,12 @@ void TColorShape::SetColor(ColorValue color) {
     update();
 }
 
+ColorValue TColorShape::FillColor() const {
+    if (color_ >= 0) return color_;
+    const QColor face = palette().color(QPalette::Button);
+    return ColorValue(RGB(std::uint8_t(face.red()), std::uint8_t(face.green()), std::uint8_t(face.blue())));
+}
+
 void TColorShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QColor fill, frame;

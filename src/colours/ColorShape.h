@@ -18,6 +18,8 @@ public:
     ColorValue Color() const { return color_; }
     void SetColor(ColorValue color);
     bool IsEmptyStyle() const { return color_ < 0; }
+    // The colour the square is filled with: its colour, or the button face when empty.
+    ColorValue FillColor() const;
 
     std::function<void(TColorShape*)> OnClick;
 

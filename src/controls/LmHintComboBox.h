@@ -10,11 +10,16 @@ class TLmHintComboBox : public QComboBox {
 public:
     explicit TLmHintComboBox(QWidget* parent = nullptr);
 
+    // Height in pixels of each item of the open list.
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int height);
+
     bool TipsEnabled() const { return tipsEnabled_; }
     void SetTipsEnabled(bool enabled) { tipsEnabled_ = enabled; }
 
 private:
     bool tipsEnabled_ = true;
+    int itemHeight_ = 0;
 };
 
 }  // namespace vok

@@ -6,11 +6,17 @@
 namespace vok {
 namespace {
 
+std::string& ProgramFileValue() {
+    static std::string file = [] {
+        std::error_code error;
+        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+        return error ? (std::filesystem::current_path(error) / "voktool").string() : exe.string();
+    }();
+    return file;
+}
+
 std::string ProgramFolder() {
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::filesystem::path folder = error ? std::filesystem::current_path(error) : exe.parent_path();
-    std::string text = folder.string();
+    std::string text = std::filesystem::path(ProgramFileValue()).parent_path().string();
     if (text.empty() || text.back() != '/') text += '/';
     return text;
 }
@@ -28,6 +34,13 @@ void SetAppPath(const std::string& folder) {
     std::string text = folder;
     if (text.empty() || (text.back() != '/' && text.back() != '\\')) text += '/';
     AppPathValue() = text;
+}
+
+const std::string& ProgramFileName() { return ProgramFileValue(); }
+
+void SetProgramFileName(const std::string& fileName) {
+    ProgramFileValue() = fileName;
+    SetAppPath(ProgramFolder());
 }
 
 }  // namespace vok

@@ -16,4 +16,9 @@ const std::string& AppPath();
 // Replaces the folder (the program entry sets it; tests point it elsewhere).
 void SetAppPath(const std::string& folder);
 
+// The program file's full name; the settings file is named after it.
+const std::string& ProgramFileName();
+// Replaces the program file's name and AppPath with its folder.
+void SetProgramFileName(const std::string& fileName);
+
 }  // namespace vok

@@ -1,5 +1,6 @@
 #pragma once
 // The VokList editor window.
+#include "controls/Dialogs.h"
 #include "controls/ZqModalForm.h"
 
 namespace vok {
@@ -15,6 +16,9 @@ public:
     // (not at all when the user cancels the first dialog).
     void EditNewVokList();
     void EditExistingVokList();
+
+    // Dialogs; the main window keeps their file names in the settings.
+    FileDialogOptions OpenDialog1, SaveDialog1, OpenPictureDialog1;
 
 private:
     IDialogs& dialogs_;

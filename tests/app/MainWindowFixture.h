@@ -1,6 +1,7 @@
 #pragma once
 // Runs each main-window test in a fresh working folder holding a small creature table,
-// with every dialog answered by a script.
+// with every dialog answered by a script. The program file seems to stand in that
+// folder, so the settings file is written there.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include "app/MonVoks.h"
 #include "controls/ScriptedDialogs.h"
 #include "app/MainWindow.h"
+#include "support/AppInfo.h"
 
 namespace vok::test {
 
@@ -21,11 +23,19 @@ protected:
         ASSERT_TRUE(folder.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
+        previousProgram = ProgramFileName();
+        SetProgramFileName(Here("voktool"));
+        setenv("XDG_CONFIG_HOME", Here("config").c_str(), 1);
     }
     void TearDown() override {
         form.reset();
         QDir::setCurrent(previous);
+        SetProgramFileName(previousProgram);
+        unsetenv("XDG_CONFIG_HOME");
     }
+
+    // The full name of a file in the test's folder.
+    std::string Here(const std::string& name) const { return folder.path().toStdString() + "/" + name; }
 
     // A creature table whose record of creature i names "VOK<i>".
     void WriteCreatureTable(int records = CreatureCount) {
@@ -45,6 +55,7 @@ protected:
 
     QTemporaryDir folder;
     QString previous;
+    std::string previousProgram;
     ScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;
 };

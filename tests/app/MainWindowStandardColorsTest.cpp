@@ -132,6 +132,29 @@ TEST_F(StandardColorsTest, ClickingASwatchReplacesItsLine) {
     EXPECT_EQ(dialogs.unexpected, 0);
 }
 
+TEST_F(StandardColorsTest, ASoftLineBreakCountsAsALineForSwatchesAndReplacement) {
+    TForm1& f = *form;
+    f.Memo1->setPlainText("FFFF00\nFF96FF\nFF64FF");
+    QTextCursor cursor(f.Memo1->document());
+    cursor.setPosition(6);
+    cursor.insertText(QString(QChar::LineSeparator) + "00FF00");  // as Shift+Enter types it
+    ASSERT_EQ(f.MemoLines().size(), 4u);
+    ASSERT_EQ(f.ColorShapes.size(), 5u);
+    dialogs.AnswerColor(0x123456);
+    f.ShapeClick(f.ColorShapes[2]);
+    EXPECT_EQ(f.Memo1->toPlainText(), "FFFF00\n00FF00\n123456\nFF64FF");
+}
+
+TEST_F(StandardColorsTest, AnEmptySwatchOpensTheDialogOnItsOwnColour) {
+    TForm1& f = *form;
+    f.Memo1->setPlainText("\n");
+    dialogs.CancelColor();
+    f.ShapeClick(f.ColorShapes[0]);
+    const QColor face = f.ColorShapes[0]->palette().color(QPalette::Button);
+    EXPECT_EQ(dialogs.asked.back().color.Color, ColorValue(RGB(face.red(), face.green(), face.blue())));
+    EXPECT_NE(dialogs.asked.back().color.Color, 0);
+}
+
 TEST_F(StandardColorsTest, SwatchClickByMouse) {
     TForm1& f = *form;
     dialogs.AnswerColor(0xABCDEF);

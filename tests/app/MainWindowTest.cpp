@@ -1,5 +1,6 @@
 // The main window from start-up: controls, texts, states, the creature box and the
 // glue to the other windows.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -170,6 +171,12 @@ TEST_F(MainWindowTest, ShortCreatureTableShowsNothingForMissingRecords) {
     EXPECT_TRUE(f.Edit1->text().isEmpty());
     f.ComboBox1->setCurrentIndex(148);
     EXPECT_EQ(f.Edit1->text(), "VOK148");
+}
+
+TEST_F(MainWindowTest, CreatureListItemsAre13PixelsHigh) {
+    WriteCreatureTable();
+    TForm1& f = Open();
+    EXPECT_EQ(f.ComboBox1->view()->sizeHintForRow(0), 13);
 }
 
 TEST_F(MainWindowTest, F1AndTheHelpButtonOpenTheHelp) {
