@@ -33,6 +33,7 @@ TVokListBrowser::TVokListBrowser(QWidget* parent) : QListWidget(parent), watcher
     setWrapping(true);
     setResizeMode(QListView::Adjust);
     setUniformItemSizes(true);
+    setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setDragEnabled(true);

@@ -46,6 +46,7 @@ void TForm5::ShowList() {
     ShowType();
     FillNames();
     ShellListView1->SetFolder(Edit.RootFolder);
+    ShellListView1->setFocus();
     Image1->Clear();
     SelectName(0);
 }
