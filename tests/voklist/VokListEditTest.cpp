@@ -87,5 +87,17 @@ TEST(VokListEdit, ABadListLeavesTheEditorAsItWas) {
     EXPECT_EQ(edit.RootFolder, dir.Dir());
 }
 
+TEST(VokListEdit, AFailedSaveKeepsTheListAndItsChanges) {
+    test::TempFolder dir;
+    test::WriteBytes(dir / "file", "x");
+    TVokListEdit edit;
+    edit.NewList(dir / "a.bmp");
+    edit.Add(dir / "a.bmp");
+    // A file where a folder should be: no one may write there, whoever runs the test.
+    EXPECT_THROW(edit.SaveList(dir / "file/list.txl"), EOSError);
+    EXPECT_TRUE(edit.Modified);
+    EXPECT_EQ(edit.Doc.Groups[0], TMyStrArray{"a.bmp"});
+}
+
 }  // namespace
 }  // namespace vok

@@ -91,6 +91,9 @@ TEST_F(VokListEditor, Layout) {
     EXPECT_EQ(form.ClassName, "Tarvex Vok Tool VokList Form");
     EXPECT_EQ(form.OpenPictureDialog1.Title, "Open the main folder of your creature");
     EXPECT_EQ(form.SaveDialog1.DefaultExt, ".TXL");
+    // A right click shows the long part of a hint; a control without one shows nothing.
+    EXPECT_TRUE(form.FormContextPopup(form.ComboBox1, QPoint(2, 2)));
+    EXPECT_FALSE(form.FormContextPopup(form.Button7, QPoint(2, 2)));
 }
 
 TEST_F(VokListEditor, ANewListFilledFromTheBrowserIsSavedGroupByGroup) {
