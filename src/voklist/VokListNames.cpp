@@ -22,10 +22,15 @@ void TVokListNames::dragMoveEvent(QDragMoveEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void TVokListNames::dropEvent(QDropEvent* event) {
+std::vector<std::string> TVokListNames::FilesOf(const QMimeData& data) {
     std::vector<std::string> files;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : data.urls())
         if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    return files;
+}
+
+void TVokListNames::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> files = FilesOf(*event->mimeData());
     event->acceptProposedAction();
     if (!files.empty()) emit FilesDropped(files);
 }

@@ -5,12 +5,17 @@
 #include <string>
 #include <vector>
 
+class QMimeData;
+
 namespace vok {
 
 class TVokListNames : public QListWidget {
     Q_OBJECT
 public:
     explicit TVokListNames(QWidget* parent = nullptr);
+
+    // The local files a drop carries, in order.
+    static std::vector<std::string> FilesOf(const QMimeData& data);
 
 signals:
     // Local files dropped on the list, in the order they came.

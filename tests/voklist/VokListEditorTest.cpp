@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -263,6 +265,35 @@ TEST_F(VokListEditor, PreviewCentresThePictureAndCutsIt) {
         EXPECT_EQ(shown.pixel(0, 7), form.Image1->palette().color(QPalette::Button).rgb());
         SelectInBrowser("broken.bmp");
         EXPECT_TRUE(form.Image1->Image().isNull());
+    });
+}
+
+TEST_F(VokListEditor, FilesDroppedOnTheNameListJoinInTheirOrder) {
+    std::filesystem::create_directories(dir / "sub");
+    WritePicture(dir / "sub/deep.bmp", 4, 4);
+    ShowNew([&] {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "walk3.bmp")),
+                      QUrl::fromLocalFile(QString::fromStdString(dir / "sub/deep.bmp")),
+                      QUrl::fromLocalFile(QString::fromStdString(dir / "walk1.bmp"))});
+        // What a drop from the browser hands over: the dragged files as local addresses.
+        emit form.ListBox1->FilesDropped(TVokListNames::FilesOf(data));
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"walk3.bmp", "walk1.bmp"}));
+    });
+}
+
+TEST_F(VokListEditor, RenamingInTheBrowserRenamesTheFile) {
+    ShowNew([&] {
+        form.ShellListView1->FindName("walk3.bmp")->setText("run.bmp");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"run.bmp", "walk1.bmp", "walk2.bmp"}));
+        ASSERT_NE(form.ShellListView1->FindName("run.bmp"), nullptr);
+        // A name that is taken is refused with the system's reason.
+        form.ShellListView1->FindName("run.bmp")->setText("walk1.bmp");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"run.bmp", "walk1.bmp", "walk2.bmp"}));
+        EXPECT_EQ(dialogs.Errors().size(), 1u);
+        EXPECT_EQ(form.ShellListView1->count(), 3);
     });
 }
 
