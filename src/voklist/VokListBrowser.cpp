@@ -54,7 +54,6 @@ void TVokListBrowser::SetFolder(const std::string& folder) {
     if (DirectoryExists(folder_)) watcher_->addPath(Shown(folder_));
     clear();
     Refresh();
-    if (count() > 0) setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 void TVokListBrowser::Refresh() {
