@@ -1,26 +1,107 @@
 #pragma once
-// The VokList editor window.
+// The VokList editor window: a file browser on the left, the preview and the
+// names of one group on the right; lists are built group by group and saved.
+#include <string>
+#include <vector>
+
 #include "controls/Dialogs.h"
 #include "controls/ZqModalForm.h"
+#include "voklist/VokListEdit.h"
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QListWidgetItem;
 
 namespace vok {
 
-class IDialogs;
+class TLmHintComboBox;
+class TVokListBrowser;
+class TVokListNames;
+class TVokListPreview;
 
 class TForm5 : public TZqModalForm {
     Q_OBJECT
 public:
     explicit TForm5(IDialogs& dialogs, QWidget* parent = nullptr);
 
+    // The window's class name: the program's title and " VokList Form".
+    const std::string ClassName;
+
     // Start a new list / open an existing one, then show the editor modally
-    // (not at all when the user cancels the first dialog).
+    // (not at all when the user cancels the first dialog or the list cannot be read).
     void EditNewVokList();
     void EditExistingVokList();
 
-    // Dialogs; the main window keeps their file names in the settings.
-    FileDialogOptions OpenDialog1, SaveDialog1, OpenPictureDialog1;
+    // Keeps the names on show as the current group and shows group n.
+    void ShowGroup(int n);
+    void PreviewPicture(const std::string& path);
+
+    // The document, the group on show and the picture folder.
+    TVokListEdit Edit;
+
+    // Dialogs; the settings file keeps their file names.
+    FileDialogOptions OpenDialog1;
+    FileDialogOptions SaveDialog1;
+    FileDialogOptions OpenPictureDialog1;
+
+    // Controls, named as designed.
+    TVokListBrowser* ShellListView1;
+    TVokListPreview* Image1;
+    QLabel* Label1;
+    TVokListNames* ListBox1;
+    QToolButton* ZqSpeedButton1;  // New
+    QToolButton* ZqSpeedButton2;  // Open
+    QToolButton* ZqSpeedButton3;  // Save
+    TLmHintComboBox* ComboBox1;   // Vok Type
+    QToolButton* Button4;         // Add
+    QPushButton* Button7;         // Clear All
+    QPushButton* Button6;         // Clear
+    QPushButton* Button3;         // Last
+    QPushButton* Button2;         // Next
+    QPushButton* Button1;         // Close
+
+    // New and Open: false when the user cancelled or the list could not be read.
+    bool ZqSpeedButton1Click();
+    bool ZqSpeedButton2Click();
+    // Save: false when nothing was written.
+    bool ZqSpeedButton3Click();
+    void ComboBox1Change();
+    void Button4Click();
+    void Button7Click();
+    void Button6Click();
+    void Button3Click();
+    void Button2Click();
+    void ShellListView1Change();
+    void ShellListView1DblClick();
+    void ShellListView1KeyPress();
+    void ListBox1Click();
+    // Right click on a control: its long hint beside the cursor; true when one was shown.
+    bool FormContextPopup(QWidget* control, const QPoint& pos);
+
+    // Closing: unsaved changes are offered for saving first.
+    void reject() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateControls();
+    void ConnectHandlers();
+    // False when the user chose to keep the window as it is.
+    bool AskToSaveChanges();
+    // Runs a command; a failure ends in the standard report. False after a failure.
+    bool Run(const std::function<void()>& command);
+    void FillNames();
+    void ShowType();
+    // After New or Open: the browser on the picture folder, the first name previewed.
+    void ShowList();
+    // Adds browser files directly in the picture folder; beeps when one is not.
+    void AddFiles(const std::vector<std::string>& files);
+    void SelectName(int row);
+    bool ListBox1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
     IDialogs& dialogs_;
 };
 

@@ -207,9 +207,14 @@ TEST_F(MainWindowTest, SecondaryWindowsExistWithTheirCaptions) {
     EXPECT_FALSE(f.Form2->isVisible());
     int shown = 0;
     f.Form5->ModalHook = [&](TZqModalForm&) { return ++shown, 0; };
+    // New asks for the first frame, Open for the list; an empty file is an empty list.
+    std::ofstream("list.txl", std::ios::binary).flush();
+    dialogs.AnswerFile(folder.filePath("frame.bmp").toStdString());
     f.Button1->click();
+    dialogs.AnswerFile(folder.filePath("list.txl").toStdString());
     f.Button2->click();
     EXPECT_EQ(shown, 2);
+    EXPECT_EQ(dialogs.unexpected, 0);
 }
 
 TEST_F(MainWindowTest, PaletteEditorOkRewritesTheList) {
