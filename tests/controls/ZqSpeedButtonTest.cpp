@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "controls/ToolGlyphs.h"
 #include "controls/ZqGraphics.h"
 #include "controls/ZqSpeedButton.h"
 #include "pictures/ColorArithmetic.h"
@@ -166,6 +167,32 @@ TEST(ZqSpeedButton, GroupedButtonsStayDownOneAtATime) {
     second->click();
     EXPECT_TRUE(second->Down());
     EXPECT_EQ(second->PaintState(), bsExclusive);
+}
+
+TEST(ToolGlyphs, ArrowsPointTheirWayAndButtonGlyphsAreDrawn) {
+    const QImage up = ArrowGlyph(ArrowDirection::Up).toImage(), down = ArrowGlyph(ArrowDirection::Down).toImage();
+    const QImage left = ArrowGlyph(ArrowDirection::Left).toImage(), right = ArrowGlyph(ArrowDirection::Right).toImage();
+    ASSERT_EQ(up.size(), QSize(9, 5));
+    ASSERT_EQ(left.size(), QSize(5, 9));
+    // The tip is a single opaque pixel; the base row is full.
+    EXPECT_EQ(qAlpha(up.pixel(4, 0)), 255);
+    EXPECT_EQ(qAlpha(up.pixel(3, 0)), 0);
+    EXPECT_EQ(qAlpha(up.pixel(0, 4)), 255);
+    EXPECT_EQ(qAlpha(down.pixel(4, 4)), 255);
+    EXPECT_EQ(qAlpha(down.pixel(3, 4)), 0);
+    EXPECT_EQ(qAlpha(left.pixel(0, 4)), 255);
+    EXPECT_EQ(qAlpha(left.pixel(0, 3)), 0);
+    EXPECT_EQ(qAlpha(right.pixel(4, 4)), 255);
+    EXPECT_EQ(qAlpha(right.pixel(4, 3)), 0);
+    for (const QPixmap& glyph : {NewGlyph(), OpenGlyph(), SaveGlyph(), AddGlyph()}) {
+        ASSERT_EQ(glyph.size(), QSize(16, 16));
+        const QImage image = glyph.toImage();
+        int opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) opaque += qAlpha(image.pixel(x, y)) == 255;
+        EXPECT_GT(opaque, 40);
+        EXPECT_LT(opaque, 256);
+    }
 }
 
 }  // namespace
