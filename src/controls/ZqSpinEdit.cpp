@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QStyle>
 #include <climits>
 
 #include "support/ZqStrUtils.h"
@@ -198,7 +199,9 @@ void TZqSpinEdit::focusOutEvent(QFocusEvent* event) {
 
 void TZqSpinEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    button_->setGeometry(width() - kButtonWidth, 0, kButtonWidth, height());
+    // Inside the edit's border, over its full client height.
+    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    button_->setGeometry(width() - kButtonWidth - frame, frame, kButtonWidth, height() - 2 * frame);
     setTextMargins(0, 0, button_->isVisible() || !isVisible() ? kButtonWidth : 0, 0);
 }
 
