@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "controls/ZqSpinEdit.h"
+#include "pictures/ColorArithmetic.h"
 
 namespace vok {
 namespace {
@@ -243,6 +244,32 @@ TEST_F(SpinRepeat, DownArrowCountsBelowItAndNoFactorMeansNoAcceleration) {
     Tick();
     EXPECT_EQ(timer->interval, 0);
     EXPECT_EQ(spin.HeldArrow(), nullptr);
+}
+
+std::uint32_t Pixel(QWidget* widget, int x, int y) {
+    const QRgb p = widget->grab().toImage().pixel(x, y);
+    return RGB(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
+}
+
+TEST_F(SpinRepeat, OfficeArrowsAreFramedWhenIdleAndStayPressedWhileHeldAnywhere) {
+    SetSysColorSource(nullptr);
+    spin.SetStyle(ZqsbOffice);
+    TZqSpeedButton* up = spin.UpButton();
+    ASSERT_EQ(up->height(), 20);
+    TZqColorTheme& theme = up->ColorTheme();
+    EXPECT_EQ(Pixel(up, 0, 0), ColorToRgb(SystemColor(SysColor::ButtonFace)));
+    EXPECT_EQ(Pixel(up, 0, 10), theme.Rgb(TZqColorTheme::DarkColor));
+    Mouse(QEvent::MouseButtonPress, up);
+    QMouseEvent away(QEvent::MouseMove, QPointF(7, -60), up->mapToGlobal(QPointF(7, -60)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(up, &away);
+    EXPECT_FALSE(up->isDown());
+    EXPECT_EQ(Pixel(up, 3, 1), theme.Rgb(TZqColorTheme::LightColor));
+    Mouse(QEvent::MouseButtonRelease, up);
+    EXPECT_EQ(Pixel(up, 0, 10), theme.Rgb(TZqColorTheme::DarkColor));
+    up->setEnabled(false);
+    EXPECT_EQ(Pixel(up, 0, 10), ColorToRgb(SystemColor(SysColor::ButtonFace)));
+    EXPECT_EQ(Pixel(up, 7, 8), ColorToRgb(SystemColor(SysColor::ButtonShadow)));  // the arrow's tip
 }
 
 }  // namespace
