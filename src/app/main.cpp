@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "support/AppInfo.h"
 #include "support/Version.h"
+#include "controls/ZqGraphics.h"
 
 int main(int argc, char** argv) {
     // Answered before any window system is needed, so it works without a display.
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(vok::ApplicationTitle);
     QApplication::setApplicationVersion(vok::VokVersion);
     vok::SetProgramFileName(QCoreApplication::applicationFilePath().toStdString());
+    // The controls' painters take their system colours from the application palette.
+    vok::UsePaletteSysColors();
     // The main window: closing it ends the program, whatever else is open.
     vok::TForm1 form;
     form.setAttribute(Qt::WA_QuitOnClose, true);

@@ -1,68 +1,65 @@
 #include "controls/ZqSpinEdit.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QToolButton>
+#include <QLocale>
+#include <QMenu>
+#include <QStyle>
 #include <climits>
 
 #include "support/ZqStrUtils.h"
 
 namespace vok {
+namespace {
 
-TZqSpinButton::TZqSpinButton(QWidget* parent) : QWidget(parent) {
-    up_ = new QToolButton(this);
-    up_->setObjectName("UpButton");
-    up_->setArrowType(Qt::UpArrow);
-    up_->setAutoRepeat(true);
-    up_->setAutoRepeatDelay(400);
-    up_->setAutoRepeatInterval(100);
-    up_->setFocusPolicy(Qt::NoFocus);
-    down_ = new QToolButton(this);
-    down_->setObjectName("DownButton");
-    down_->setArrowType(Qt::DownArrow);
-    down_->setAutoRepeat(true);
-    down_->setAutoRepeatDelay(400);
-    down_->setAutoRepeatInterval(100);
-    down_->setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { if (OnUpClick) OnUpClick(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { if (OnDownClick) OnDownClick(1); });
-    resize(20, 25);
-}
+constexpr int kButtonWidth = 15;
 
-void TZqSpinButton::resizeEvent(QResizeEvent*) {
-    const int upHeight = (height() + 1) / 2;
-    up_->setGeometry(0, 0, width(), upHeight);
-    down_->setGeometry(0, upHeight, width(), height() - upHeight);
-}
+bool IsDigitOf(char c, int base) { return DigitValue(c, base) >= 0; }
+
+}  // namespace
 
 TZqSpinEdit::TZqSpinEdit(QWidget* parent) : QLineEdit(parent) {
     button_ = new TZqSpinButton(this);
     button_->setObjectName("Button");
-    button_->OnUpClick = [this](int count) { StepUp(count); };
-    button_->OnDownClick = [this](int count) { StepDown(count); };
-    setTextMargins(0, 0, 15, 0);
+    button_->SetFocusControl(this);
+    button_->OnUpClick = [this](TZqSpinButton*, int count) { StepUp(count, true); };
+    button_->OnDownClick = [this](TZqSpinButton*, int count) { StepDown(count, true); };
+    Beep = [] { QApplication::beep(); };
+    setTextMargins(0, 0, kButtonWidth, 0);
     setText("0");
 }
 
-int TZqSpinEdit::Clamp(long long value) const {
-    if (min_ < max_) {
-        if (value < min_) value = min_;
-        if (value > max_) value = max_;
-    }
-    if (value < INT_MIN) value = INT_MIN;
-    if (value > INT_MAX) value = INT_MAX;
-    return int(value);
+char TZqSpinEdit::GroupCharacter() const {
+    if (separator_ != 0) return separator_;
+    const QString locale = QLocale().groupSeparator();
+    return locale.size() == 1 && locale[0].unicode() < 0x80 ? char(locale[0].unicode()) : ',';
 }
 
+int TZqSpinEdit::Clamp(long long value) const {
+    if (min_ < max_) value = std::clamp<long long>(value, min_, max_);
+    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int TZqSpinEdit::ParseBase() const { return base_ >= 2 ? base_ : 10; }
+
 int TZqSpinEdit::Value() const {
-    std::int32_t parsed = 0;
-    if (!TryTextToInt(text().toStdString(), parsed)) return current_;
-    return Clamp(parsed);
+    int code = 0;
+    const std::string text = this->text().toStdString();
+    const std::int32_t parsed = StrToIntBase(text, ParseBase(), thousands_ ? GroupCharacter() : 0, false, false, &code);
+    // No digits reads as 0 and overflow saturates; anything left over keeps the value.
+    return code <= 2 ? Clamp(parsed) : current_;
 }
 
 void TZqSpinEdit::SetValue(int value) {
     committed_ = current_;
     current_ = Clamp(value);
-    setText(QString::number(current_));
+    const int base = base_ == 0 ? 10 : base_ == 1 ? 16 : base_;
+    std::string digits = IntToStrBase(current_, base, thousands_ ? GroupCharacter() : 0);
+    // The '$' goes after a minus sign, where the reader expects it.
+    if (base_ == 1) digits = current_ < 0 ? "-$" + digits.substr(1) : "$" + digits;
+    setText(QString::fromStdString(digits));
 }
 
 void TZqSpinEdit::SetMinValue(int value) {
@@ -75,35 +72,126 @@ void TZqSpinEdit::SetMaxValue(int value) {
     SetValue(Value());
 }
 
-void TZqSpinEdit::Step(long long delta) {
-    if (isReadOnly()) return;
-    SetValue(Clamp((long long)Value() + delta));
-    Commit();
+void TZqSpinEdit::Reshow(const std::function<void()>& change) {
+    const int value = Value();
+    change();
+    SetValue(value);
 }
 
-void TZqSpinEdit::StepUp(int count) { Step((long long)count * increment_); }
-void TZqSpinEdit::StepDown(int count) { Step(-(long long)count * increment_); }
+void TZqSpinEdit::SetBase(int base) {
+    if (base < 0 || base > 36 || base == base_) return;
+    Reshow([&] {
+        base_ = base;
+        if (!SeparatorFits(separator_)) separator_ = 0;
+    });
+}
+
+void TZqSpinEdit::SetThousands(bool on) {
+    if (on == thousands_) return;
+    Reshow([&] { thousands_ = on; });
+}
+
+bool TZqSpinEdit::SeparatorFits(char separator) const {
+    return separator != '-' && !IsDigitOf(separator, base_ >= 2 ? base_ : 16);
+}
+
+void TZqSpinEdit::SetThousandsSeparator(char separator) {
+    if (!SeparatorFits(separator) || separator == separator_) return;
+    Reshow([&] { separator_ = separator; });
+}
+
+void TZqSpinEdit::SetEditorEnabled(bool on) {
+    editorEnabled_ = on;
+    setAcceptDrops(on);
+}
+
+void TZqSpinEdit::Step(bool up, int count, bool fromArrows) {
+    if (isReadOnly()) {
+        if (Beep) Beep();
+    } else {
+        const long long delta = (long long)count * increment_;
+        const long long next = (long long)Value() + (up ? delta : -delta);
+        SetValue(int(std::clamp<long long>(next, INT_MIN, INT_MAX)));
+    }
+    if (fromArrows) {
+        const auto& handler = up ? OnUpClick : OnDownClick;
+        if (handler) handler(this);
+    }
+    if (!isReadOnly()) Commit();
+}
+
+void TZqSpinEdit::StepUp(int count, bool fromArrows) { Step(true, count, fromArrows); }
+void TZqSpinEdit::StepDown(int count, bool fromArrows) { Step(false, count, fromArrows); }
 
 void TZqSpinEdit::Commit() {
     if (current_ != committed_ && OnChanged) OnChanged(this);
     committed_ = current_;
 }
 
+bool TZqSpinEdit::AcceptsCharacter(QChar c) const {
+    const char16_t u = c.unicode();
+    const bool control = u < 0x20 || u == 0x7F;
+    if (!editorEnabled_ && (!control || u == '\b' || u == 0x7F)) return false;
+    if (control) return u != '\r';
+    if (u >= 0x80) return false;
+    const char a = char(u);
+    if (thousands_ && a == GroupCharacter()) return true;
+    if (a == '+' || a == '-') return true;
+    if (IsDigitOf(a, base_ >= 2 ? base_ : 16)) return true;
+    // '$' starts a hexadecimal number; the $-hexadecimal display must be typeable too.
+    return a == '$' && base_ <= 1;
+}
+
 void TZqSpinEdit::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up: StepUp(); return;
-    case Qt::Key_Down: StepDown(); return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    const int key = event->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        TZqSpeedButton* arrow = key == Qt::Key_Up ? button_->UpButton() : button_->DownButton();
+        if (!isReadOnly()) arrow->SetKeyboardPressed(true);
+        Step(key == Qt::Key_Up, 1, false);
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         SetValue(Value());
         selectAll();
         Commit();
         return;
-    default: QLineEdit::keyPressEvent(event);
     }
+    if (event->matches(QKeySequence::Paste) && (!editorEnabled_ || isReadOnly())) return;
+    if (event->matches(QKeySequence::Cut) && (!editorEnabled_ || isReadOnly())) return copy();
+    if (!editorEnabled_ && (key == Qt::Key_Delete || key == Qt::Key_Backspace || event->matches(QKeySequence::DeleteEndOfWord) ||
+                            event->matches(QKeySequence::DeleteStartOfWord))) {
+        if (Beep) Beep();
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && !(event->modifiers() & Qt::ControlModifier)) {
+        for (QChar c : typed) {
+            if (!AcceptsCharacter(c)) {
+                if (Beep) Beep();
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TZqSpinEdit::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) button_->UpButton()->SetKeyboardPressed(false);
+    if (event->key() == Qt::Key_Down) button_->DownButton()->SetKeyboardPressed(false);
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void TZqSpinEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason) return;
+    if (autoSelect_) selectAll();
+    else deselect();
 }
 
 void TZqSpinEdit::focusOutEvent(QFocusEvent* event) {
+    button_->UpButton()->SetKeyboardPressed(false);
+    button_->DownButton()->SetKeyboardPressed(false);
     SetValue(Value());
     Commit();
     QLineEdit::focusOutEvent(event);
@@ -111,7 +199,25 @@ void TZqSpinEdit::focusOutEvent(QFocusEvent* event) {
 
 void TZqSpinEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    button_->setGeometry(width() - 15, 0, 15, height());
+    // Inside the edit's border, over its full client height.
+    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    button_->setGeometry(width() - kButtonWidth - frame, frame, kButtonWidth, height() - 2 * frame);
+    setTextMargins(0, 0, button_->isVisible() || !isVisible() ? kButtonWidth : 0, 0);
+}
+
+void TZqSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (!editorEnabled_ || isReadOnly()) {
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == "edit-paste" || action->objectName() == "edit-delete") action->setEnabled(false);
+            if (action->objectName() == "edit-cut") {
+                action->disconnect();
+                connect(action, &QAction::triggered, this, &QLineEdit::copy);
+            }
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 }  // namespace vok
