@@ -149,7 +149,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LoadLanguageFiles() {
-    // "Language.txt", then "Language1.txt", from AppPath: applied by the language loader.
+    // Not built yet: no language file is read; captions, hints and messages stay as designed.
 }
 
 void TForm1::WrapSplitButton() {
@@ -175,11 +175,11 @@ void TForm1::WrapSplitButton() {
 }
 
 void TForm1::LoadSettings() {
-    // The dialogs' file names are restored from the settings file here.
+    // Not built yet: no settings file is read; the dialogs start without file names.
 }
 
 void TForm1::SaveSettings() {
-    // The dialogs' file names are kept in the settings file here.
+    // Not built yet: nothing is written; the dialogs' file names are lost on closing.
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -116,6 +116,7 @@ public:
     bool Panel1ContextPopup(QWidget* control, const QPoint& pos);
     bool Label11ContextPopup(const QPoint& pos);
 
+    // The dialogs' file names from and to the settings file. Not built yet: both do nothing.
     void LoadSettings();
     void SaveSettings();
 
@@ -129,7 +130,7 @@ private:
     void CreateControls();
     void SetTabOrder();
     void FormCreate();
-    void LoadLanguageFiles();
+    void LoadLanguageFiles();  // not built yet: does nothing
     void WrapSplitButton();
     void ConnectHandlers();
     void ZqWinController1WndProc(TZqWinController* sender, QEvent* msg, bool& handled,

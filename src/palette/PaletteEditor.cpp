@@ -1,4 +1,4 @@
-// TForm2, "Palette Editor": the 16 x 16 palette grid behind the standard colours.
+// TForm2, "Palette Editor". Not built yet: an empty window that leaves the colours as they are.
 #include "palette/PaletteEditor.h"
 
 #include "support/AppInfo.h"

@@ -1,4 +1,4 @@
-// TForm5, "VokList Editor": builds frame lists group by group.
+// TForm5, "VokList Editor". Not built yet: an empty window that reads and writes nothing.
 #include "voklist/VokListEditor.h"
 
 #include "controls/Dialogs.h"
