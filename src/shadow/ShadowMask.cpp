@@ -71,7 +71,7 @@ public:
     // For valid rows only. Neighbours: (ix-1, top), (ix, top), (ix-1, bottom),
     // (ix, bottom); the first of the greatest weight wins.
     // Inlined: it runs once for every mask pixel.
-    [[gnu::always_inline]] bool FigureAt(const SourceRows& rows, double shiftedX) const {
+    [[gnu::always_inline]] bool FigureAt(SourceRows rows, double shiftedX) const {
         if (!(shiftedX > double(INT_MIN) && shiftedX < double(INT_MAX))) return false;
         const int ix = int(shiftedX);
         if (ix < rect_.Left || ix > rect_.Right) return false;
@@ -143,10 +143,14 @@ Bitmap TransformMask(const Bitmap& source, const TMatrix& m, TIntRect rect) {
         const double rowY = cy * n.m22;
         if (level) {
             const SourceRows rows = sampler.RowsAt(rowY - 0.5 + 1);
+            if (!rows.valid) {
+                std::fill_n(out, width, ShadowIndex::Background);
+                continue;
+            }
             for (int x = 0; x < width; ++x) {
                 const double cx = x + minX + 0.5;
-                out[x] = rows.valid && sampler.FigureAt(rows, cx * n.m11 + rowX - 0.5 + 1) ? ShadowIndex::Body
-                                                                                          : ShadowIndex::Background;
+                const bool figure = sampler.FigureAt(rows, cx * n.m11 + rowX - 0.5 + 1);
+                out[x] = figure ? ShadowIndex::Body : ShadowIndex::Background;
             }
             continue;
         }
