@@ -149,7 +149,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::LoadLanguageFiles() {
-    // "Language.txt", then "Language1.txt", from AppPath: applied by the language loader.
+    // Not built yet: no language file is read; captions, hints and messages stay as designed.
 }
 
 void TForm1::WrapSplitButton() {

@@ -136,7 +136,7 @@ private:
     void CreateControls();
     void SetTabOrder();
     void FormCreate();
-    void LoadLanguageFiles();
+    void LoadLanguageFiles();  // not built yet: does nothing
     void WrapSplitButton();
     void ConnectHandlers();
     void ZqWinController1WndProc(TZqWinController* sender, QEvent* msg, bool& handled,

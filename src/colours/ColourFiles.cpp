@@ -4,11 +4,11 @@
 
 #include "colours/ColourListText.h"
 #include "colours/Combine.h"
-#include "support/FileNameOrder.h"
 #include "colours/Split.h"
 #include "pictures/BmpCodec.h"
 #include "pictures/QPix.h"
 #include "support/Errors.h"
+#include "support/FileNameOrder.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -70,9 +70,7 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
     pairs.reserve(sortedTargets.size());
     for (std::size_t k = 0; k < sortedTargets.size(); ++k) {
         Pair pair{LoadBitmapFromFile(sortedTargets[k]), LoadBitmapFromFile(sortedSources[k])};
-        if (pair.source.width() < pair.target.width() || pair.source.height() < pair.target.height())
-            throw Exception("The source picture \"" + sortedSources[k] + "\" is smaller than its target \"" +
-                            sortedTargets[k] + "\"");
+        CheckCopySource(pair.target, pair.source, sortedTargets[k], sortedSources[k]);
         // Both layouts must suit the pixel accessor before anything is written.
         TQuickPixels check(&pair.target);
         check.Attach(pair.source, false);

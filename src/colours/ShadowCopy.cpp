@@ -61,12 +61,16 @@ void DeleteShadows(Bitmap& picture, const StandardColorTable& colors) {
             if (PositionOf(special, p.GetColor(x, y)) >= 0) p.SetColor(x, y, background);
 }
 
+void CheckCopySource(const Bitmap& target, const Bitmap& source, const std::string& targetName,
+                     const std::string& sourceName) {
+    if (source.width() >= target.width() && source.height() >= target.height()) return;
+    const auto quoted = [](const std::string& name) { return name.empty() ? name : " \"" + name + "\""; };
+    throw Exception("The source picture" + quoted(sourceName) + " is smaller than its target" + quoted(targetName));
+}
+
 void CopyShadows(Bitmap& target, const Bitmap& source, const StandardColorTable& colors,
                  const ShadowCopySettings& settings) {
-    if (source.width() < target.width() || source.height() < target.height())
-        throw Exception("The source picture has " + std::to_string(source.width()) + " x " +
-                        std::to_string(source.height()) + " pixels, fewer than its target's " +
-                        std::to_string(target.width()) + " x " + std::to_string(target.height()));
+    CheckCopySource(target, source);
     // The accessor writes nothing through its source; a copy keeps the source const.
     Bitmap sourceCopy = source;
     TQuickPixels q(&sourceCopy);

@@ -1,6 +1,8 @@
 #pragma once
 // Deleting and copying the special pixels of frames: shadow, selection outline
 // and background, the pixels whose palette position or colour is a standard colour.
+#include <string>
+
 #include "colours/StandardColors.h"
 #include "pictures/Bitmap.h"
 
@@ -18,9 +20,14 @@ struct ShadowCopySettings {
 // Raises EAssertionFailed for a layout the pixel accessor does not support.
 void DeleteShadows(Bitmap& picture, const StandardColorTable& colors);
 
+// Copy reads each source at the coordinates of its target: raises vok::Exception
+// "The source picture "S" is smaller than its target "T"" when the source is
+// narrower or lower than the target (the names, when given, fill in S and T).
+void CheckCopySource(const Bitmap& target, const Bitmap& source, const std::string& targetName = {},
+                     const std::string& sourceName = {});
+
 // Lays the special pixels of source over target, by palette position or by colour
-// as the two depths ask. Raises vok::Exception, before changing anything, when the
-// source is smaller than the target.
+// as the two depths ask. Checks the source with CheckCopySource before changing anything.
 void CopyShadows(Bitmap& target, const Bitmap& source, const StandardColorTable& colors,
                  const ShadowCopySettings& settings);
 

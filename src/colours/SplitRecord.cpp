@@ -1,6 +1,7 @@
 #include "colours/SplitRecord.h"
 
 #include "support/Errors.h"
+#include "support/TextLines.h"
 #include "support/ZqStrUtils.h"
 
 namespace vok {
@@ -32,15 +33,10 @@ std::string FormatSplitRecord(const SplitRecord& record) {
 
 SplitRecord ParseSplitRecord(std::string_view text, const std::string& fileName) {
     SplitRecord record;
-    std::size_t start = 0;
-    int lineNumber = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::vector<std::string> lines = TextLines(text);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::string_view line = lines[k];
+        const std::size_t lineNumber = k + 1;
         if (line.empty()) continue;
         const std::size_t first = line.find(' ');
         const std::size_t second = first == std::string_view::npos ? first : line.find(' ', first + 1);

@@ -1,4 +1,4 @@
-// The help window: shows the help text of the language files.
+// The help window. Not built yet: an empty window; the language files are not read.
 #include "lang/HelpWindow.h"
 
 #include <QPointer>

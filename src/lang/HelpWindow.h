@@ -1,5 +1,6 @@
 #pragma once
-// The help window: one read-only text, filled from the language files.
+// The help window, which is to show one read-only text from the language files.
+// Not built yet: it opens empty.
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -20,8 +21,8 @@ public:
 void CreateHelpWindow(const std::string& className, QWidget* owner = nullptr);
 // The help window, or none before CreateHelpWindow.
 TZqHelp* HelpWindow();
-// Shows the help modally at the given size; the companion controls are hidden with it
-// when it is minimised.
+// Shows the help modally at the given size; the companion controls are to be hidden
+// with it when it is minimised (not built yet: they are left as they are).
 void ShowHelp(const std::vector<QWidget*>& companions, int width, int height);
 
 }  // namespace vok

@@ -1,4 +1,4 @@
-// TForm4, "Move Monster": shifts frames over the reference grid.
+// TForm4, "Move Monster". Not built yet: an empty window that changes nothing.
 #include "move/MoveWindow.h"
 
 #include "controls/Dialogs.h"

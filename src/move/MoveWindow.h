@@ -1,5 +1,6 @@
 #pragma once
-// The move-monster window: shifts frames over a grid.
+// The move-monster window, which is to shift frames over a grid. Not built yet:
+// it opens empty and changes nothing.
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@ public:
 
     // The frame file names, set by the main window before ShowFrameList.
     std::vector<std::string> FileNames;
-    // Shows the frames modally; returns when the window is closed.
+    // Shows the window modally; returns when it is closed. Not built yet: the
+    // frames are not shown.
     void ShowFrameList();
 
 private:

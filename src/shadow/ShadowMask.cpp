@@ -33,6 +33,75 @@ inline int FloorInt(double v) {
     return i > v ? i - 1 : i;
 }
 
+// The two source rows around a shifted source row position and the fraction
+// between them. A row off the picture is null and not "in"; no rows at all
+// (valid false) when the position lies outside the rectangle.
+struct SourceRows {
+    const std::uint8_t* top = nullptr;
+    const std::uint8_t* bottom = nullptr;
+    double fy = 0;
+    bool valid = false;
+    bool topIn = false;
+    bool bottomIn = false;
+};
+
+// Picks, around a shifted source point (sx + 1, sy + 1), the source pixel of
+// greatest quantised bilinear weight and tells whether it is a figure pixel.
+// Neighbours off the picture weigh nothing and count as background.
+class FigureSampler {
+public:
+    FigureSampler(const Bitmap& source, const TIntRect& rect)
+        : rect_(rect), width_(source.width()), height_(source.height()), row0_(source.row0()),
+          step_(source.rowStep()) {}
+
+    SourceRows RowsAt(double shiftedY) const {
+        SourceRows rows;
+        if (!(shiftedY > double(INT_MIN) && shiftedY < double(INT_MAX))) return rows;
+        const int iy = int(shiftedY);  // toward zero
+        if (iy < rect_.Top || iy > rect_.Bottom) return rows;
+        rows.fy = shiftedY - iy;
+        rows.topIn = iy - 1 >= 0 && iy - 1 < height_;
+        rows.bottomIn = iy >= 0 && iy < height_;
+        if (rows.topIn) rows.top = row0_ + std::ptrdiff_t(iy - 1) * step_;
+        if (rows.bottomIn) rows.bottom = row0_ + std::ptrdiff_t(iy) * step_;
+        rows.valid = true;
+        return rows;
+    }
+
+    // For valid rows only. Neighbours: (ix-1, top), (ix, top), (ix-1, bottom),
+    // (ix, bottom); the first of the greatest weight wins.
+    // Inlined: it runs once for every mask pixel.
+    [[gnu::always_inline]] bool FigureAt(SourceRows rows, double shiftedX) const {
+        if (!(shiftedX > double(INT_MIN) && shiftedX < double(INT_MAX))) return false;
+        const int ix = int(shiftedX);
+        if (ix < rect_.Left || ix > rect_.Right) return false;
+        const double fx = shiftedX - ix;
+        const double fy = rows.fy;
+        const bool leftIn = ix - 1 >= 0 && ix - 1 < width_;
+        const bool rightIn = ix >= 0 && ix < width_;
+        const bool topIn = rows.topIn;
+        const bool bottomIn = rows.bottomIn;
+        const int w0 = leftIn && topIn ? FloorInt((1 - fx) * (1 - fy) * 256) : 0;
+        const int w1 = rightIn && topIn ? FloorInt((1 - fy) * fx * 256) : 0;
+        const int w2 = leftIn && bottomIn ? FloorInt((1 - fx) * fy * 256) : 0;
+        const int w3 = rightIn && bottomIn ? FloorInt(fx * fy * 256) : 0;
+        // A weight above another is above 0, so its neighbour is on the picture.
+        const std::uint8_t* row = rows.top;
+        int px = ix - 1, best = w0;
+        bool in = leftIn && topIn;
+        if (w1 > best) best = w1, px = ix, in = true;
+        if (w2 > best) best = w2, px = ix - 1, row = rows.bottom, in = true;
+        if (w3 > best) px = ix, row = rows.bottom, in = true;
+        return in && row[px] > ShadowIndex::LastSpecial;
+    }
+
+private:
+    TIntRect rect_;
+    int width_, height_;
+    const std::uint8_t* row0_;
+    std::ptrdiff_t step_;
+};
+
 }  // namespace
 
 Bitmap TransformMask(const Bitmap& source, const TMatrix& m, TIntRect rect) {
@@ -61,103 +130,35 @@ Bitmap TransformMask(const Bitmap& source, const TMatrix& m, TIntRect rect) {
     InvertMatrix(t);
     const TMatrix& n = t;
     Bitmap mask = NewMaskPicture(source, rect, maxX - minX, maxY - minY);
-
-    const int srcW = source.width();
-    const int srcH = source.height();
-    const std::uint8_t* srcRow0 = source.row0();
-    const std::ptrdiff_t srcStep = source.rowStep();
-    // Whether the source pixel of greatest quantised bilinear weight around the
-    // shifted source point (sx + 1, sy + 1) is a figure pixel. Neighbours off
-    // the picture weigh nothing and count as background.
-    auto SampleFigure = [&](double shiftedX, double shiftedY) {
-        if (!(shiftedX > double(INT_MIN) && shiftedX < double(INT_MAX) && shiftedY > double(INT_MIN) &&
-              shiftedY < double(INT_MAX)))
-            return false;
-        const int ix = int(shiftedX);  // toward zero
-        const int iy = int(shiftedY);
-        if (ix < rect.Left || ix > rect.Right || iy < rect.Top || iy > rect.Bottom) return false;
-        const double fx = shiftedX - ix;
-        const double fy = shiftedY - iy;
-        // Neighbours P0..P3: (ix-1, iy-1), (ix, iy-1), (ix-1, iy), (ix, iy).
-        const bool leftIn = ix - 1 >= 0 && ix - 1 < srcW;
-        const bool rightIn = ix >= 0 && ix < srcW;
-        const bool topIn = iy - 1 >= 0 && iy - 1 < srcH;
-        const bool bottomIn = iy >= 0 && iy < srcH;
-        const bool inside[4] = {leftIn && topIn, rightIn && topIn, leftIn && bottomIn, rightIn && bottomIn};
-        const int w[4] = {
-            inside[0] ? FloorInt((1 - fx) * (1 - fy) * 256) : 0,
-            inside[1] ? FloorInt((1 - fy) * fx * 256) : 0,
-            inside[2] ? FloorInt((1 - fx) * fy * 256) : 0,
-            inside[3] ? FloorInt(fx * fy * 256) : 0,
-        };
-        int pick = 0;
-        for (int k = 1; k < 4; ++k)
-            if (w[k] > w[pick]) pick = k;
-        if (!inside[pick]) return false;
-        const int px = ix - 1 + (pick & 1);
-        const int py = iy - 1 + (pick >> 1);
-        return srcRow0[std::ptrdiff_t(py) * srcStep + px] > ShadowIndex::LastSpecial;
-    };
-
-    // Both shadow projections keep rows level (N21 = 0): the source row and its
-    // weight are then the same along a mask row, and only the columns vary.
-    auto sampleLevelRow = [&](std::uint8_t* out, double rowX, double shiftedY) {
-        const int width = mask.width();
-        if (!(shiftedY > double(INT_MIN) && shiftedY < double(INT_MAX))) {
-            std::fill_n(out, width, 0);
-            return;
-        }
-        const int iy = int(shiftedY);
-        if (iy < rect.Top || iy > rect.Bottom) {
-            std::fill_n(out, width, 0);
-            return;
-        }
-        const double fy = shiftedY - iy;
-        const bool topIn = iy - 1 >= 0 && iy - 1 < srcH;
-        const bool bottomIn = iy >= 0 && iy < srcH;
-        const std::uint8_t* top = topIn ? srcRow0 + std::ptrdiff_t(iy - 1) * srcStep : nullptr;
-        const std::uint8_t* bottom = bottomIn ? srcRow0 + std::ptrdiff_t(iy) * srcStep : nullptr;
-        for (int x = 0; x < width; ++x) {
-            const double cx = x + minX + 0.5;
-            const double shiftedX = cx * n.m11 + rowX - 0.5 + 1;
-            std::uint8_t value = ShadowIndex::Background;
-            if (shiftedX > double(INT_MIN) && shiftedX < double(INT_MAX)) {
-                const int ix = int(shiftedX);
-                if (ix >= rect.Left && ix <= rect.Right) {
-                    const double fx = shiftedX - ix;
-                    const bool leftIn = ix - 1 >= 0 && ix - 1 < srcW;
-                    const bool rightIn = ix >= 0 && ix < srcW;
-                    const int w0 = leftIn && topIn ? FloorInt((1 - fx) * (1 - fy) * 256) : 0;
-                    const int w1 = rightIn && topIn ? FloorInt((1 - fy) * fx * 256) : 0;
-                    const int w2 = leftIn && bottomIn ? FloorInt((1 - fx) * fy * 256) : 0;
-                    const int w3 = rightIn && bottomIn ? FloorInt(fx * fy * 256) : 0;
-                    const std::uint8_t* row = top;
-                    int px = ix - 1, best = w0;
-                    bool in = leftIn && topIn;
-                    if (w1 > best) best = w1, px = ix, in = true;
-                    if (w2 > best) best = w2, px = ix - 1, row = bottom, in = true;
-                    if (w3 > best) px = ix, row = bottom, in = true;
-                    if (in && row[px] > ShadowIndex::LastSpecial) value = ShadowIndex::Body;
-                }
-            }
-            out[x] = value;
-        }
-    };
+    const FigureSampler sampler(source, rect);
+    // Both shadow projections keep rows level (N21 = 0): the source rows and
+    // their weight are then the same along a mask row, and only the columns vary.
+    const bool level = n.m21 == 0;
+    const int width = mask.width();
 
     for (int y = 0; y < mask.height(); ++y) {
         std::uint8_t* out = mask.scanLine(y);
         const double cy = y + minY + 0.5;
         const double rowX = cy * n.m12;
         const double rowY = cy * n.m22;
-        if (n.m21 == 0) {
-            sampleLevelRow(out, rowX, rowY - 0.5 + 1);
+        if (level) {
+            const SourceRows rows = sampler.RowsAt(rowY - 0.5 + 1);
+            if (!rows.valid) {
+                std::fill_n(out, width, ShadowIndex::Background);
+                continue;
+            }
+            for (int x = 0; x < width; ++x) {
+                const double cx = x + minX + 0.5;
+                const bool figure = sampler.FigureAt(rows, cx * n.m11 + rowX - 0.5 + 1);
+                out[x] = figure ? ShadowIndex::Body : ShadowIndex::Background;
+            }
             continue;
         }
-        for (int x = 0; x < mask.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const double cx = x + minX + 0.5;
-            const double shiftedX = cx * n.m11 + rowX - 0.5 + 1;
-            const double shiftedY = cx * n.m21 + rowY - 0.5 + 1;
-            out[x] = SampleFigure(shiftedX, shiftedY) ? ShadowIndex::Body : ShadowIndex::Background;
+            const SourceRows rows = sampler.RowsAt(cx * n.m21 + rowY - 0.5 + 1);
+            out[x] = rows.valid && sampler.FigureAt(rows, cx * n.m11 + rowX - 0.5 + 1) ? ShadowIndex::Body
+                                                                                      : ShadowIndex::Background;
         }
     }
     return mask;

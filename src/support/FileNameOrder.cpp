@@ -2,22 +2,19 @@
 
 #include <algorithm>
 
+#include "support/CaseFold.h"
+
 namespace vok {
 
-namespace {
-
-unsigned char Fold(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+bool FileNameLess(const std::string& a, const std::string& b) {
+    const auto folded = [](char x, char y) {
+        return static_cast<unsigned char>(FoldNameCase(x)) < static_cast<unsigned char>(FoldNameCase(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
+    return a < b;
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Fold(x) < Fold(y); });
-}
-
-}  // namespace
-
-void SortFileNames(std::vector<std::string>& names) { std::stable_sort(names.begin(), names.end(), LessIgnoringCase); }
+void SortFileNames(std::vector<std::string>& names) { std::sort(names.begin(), names.end(), FileNameLess); }
 
 }  // namespace vok

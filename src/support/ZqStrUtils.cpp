@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "support/CaseFold.h"
+
 namespace vok {
 
 namespace {
@@ -31,24 +33,9 @@ void SplitStretch(const char* begin, const char* end, const TZqSeparators& separ
     out.push_back(end);
 }
 
-// Upper case of a Windows-1252 byte: ASCII letters, the accented letters and the
-// three letters whose capitals stand in the 0x80 row. Lengths never change.
-char UpperByte(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 'a' && u <= 'z') return char(u - 32);
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return char(u - 32);
-    switch (u) {
-    case 0x9A: return char(0x8A);
-    case 0x9C: return char(0x8C);
-    case 0x9E: return char(0x8E);
-    case 0xFF: return char(0x9F);
-    default: return c;
-    }
-}
-
-std::string UpperCopy(std::string_view text) {
+std::string FoldedCopy(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = UpperByte(c);
+    for (char& c : out) c = FoldTextCase(c);
     return out;
 }
 
@@ -93,15 +80,15 @@ int TokenCount(const TZqParsedString& parsed, bool ignoreTrailingEmpty) {
 std::string ReplaceInString(std::string_view text, std::string_view oldPattern, std::string_view newPattern,
                             unsigned flags) {
     if (oldPattern.empty()) return std::string(text);
-    // Occurrences are searched in upper-cased copies when case does not count; the
+    // Occurrences are searched in case-folded copies when case does not count; the
     // copies have the input's length, so their offsets address the input itself.
-    std::string upperText, upperPattern;
+    std::string foldedText, foldedPattern;
     std::string_view haystack = text, needle = oldPattern;
     if (flags & rfIgnoreCase) {
-        upperText = UpperCopy(text);
-        upperPattern = UpperCopy(oldPattern);
-        haystack = upperText;
-        needle = upperPattern;
+        foldedText = FoldedCopy(text);
+        foldedPattern = FoldedCopy(oldPattern);
+        haystack = foldedText;
+        needle = foldedPattern;
     }
     std::vector<std::size_t> hits;
     for (std::size_t pos = haystack.find(needle); pos != std::string_view::npos;

@@ -1,19 +1,19 @@
 #include "voklist/MoveFrameList.h"
 
 #include <algorithm>
+#include <string_view>
 
+#include "support/CaseFold.h"
+#include "support/FileNameOrder.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
 
 namespace {
 
-char FoldCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-
 bool IsVokListName(const std::string& name) {
     const std::size_t mark = name.find_last_of("./\\");
-    if (mark == std::string::npos || name[mark] != '.' || name.size() - mark != 4) return false;
-    return FoldCase(name[mark + 1]) == 'T' && FoldCase(name[mark + 2]) == 'X' && FoldCase(name[mark + 3]) == 'L';
+    return mark != std::string::npos && EqualsIgnoringCase(std::string_view(name).substr(mark), ".txl");
 }
 
 std::string FrameFileName(const std::string& listFolder, const std::string& frame) {
@@ -22,16 +22,9 @@ std::string FrameFileName(const std::string& listFolder, const std::string& fram
 
 }  // namespace
 
-bool FileNameLess(const std::string& a, const std::string& b) {
-    const auto folded = [](char x, char y) { return FoldCase(x) < FoldCase(y); };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
-    return a < b;
-}
-
 std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen, const FrameNameReader& readFrames) {
     std::vector<std::string> sorted = chosen;
-    std::sort(sorted.begin(), sorted.end(), FileNameLess);
+    SortFileNames(sorted);
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
 
     std::vector<std::string> result;

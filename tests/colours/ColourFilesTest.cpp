@@ -141,9 +141,13 @@ TEST(ColourFiles, CopyFailuresChangeNothing) {
         EXPECT_STREQ(e.what(), "Different number of pictures");
     }
     // The second pair's source is too small: the first target is not written either.
-    EXPECT_THROW(CopyShadowsInFiles({dir / "s1.bmp", dir / "small.bmp"}, {dir / "t1.bmp", dir / "t2.bmp"},
-                                    kDefaults, {}),
-                 Exception);
+    try {
+        CopyShadowsInFiles({dir / "s1.bmp", dir / "small.bmp"}, {dir / "t1.bmp", dir / "t2.bmp"}, kDefaults, {});
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()), "The source picture \"" + (dir / "small.bmp") +
+                                             "\" is smaller than its target \"" + (dir / "t2.bmp") + "\"");
+    }
     EXPECT_EQ(ReadBytes(dir / "t1.bmp"), t1);
     EXPECT_EQ(ReadBytes(dir / "t2.bmp"), t2);
 }

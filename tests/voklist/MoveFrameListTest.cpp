@@ -35,6 +35,12 @@ TEST(MoveFrameList, NamesDifferingOnlyInCaseAreDifferentFiles) {
     EXPECT_EQ(BuildMoveFrameList({"/d/b.bmp", "/d/B.bmp", "/d/b.bmp"}, lists.Fn()), (Names{"/d/B.bmp", "/d/b.bmp"}));
 }
 
+TEST(MoveFrameList, TakesTheSameOrderAsTheColourCommands) {
+    FakeLists lists;
+    EXPECT_EQ(BuildMoveFrameList({"/d/ab.bmp", "/d/a_b.bmp", "/d/A.bmp"}, lists.Fn()),
+              (Names{"/d/A.bmp", "/d/a_b.bmp", "/d/ab.bmp"}));
+}
+
 TEST(MoveFrameList, FrameNamesAreTakenRelativeToTheirList) {
     FakeLists lists;
     lists.files["/data/imp/imp.txl"] = {"stand.bmp", "sub\\walk.bmp", "/abs/hit.bmp", "C:\\old\\die.bmp", "stand.bmp"};
