@@ -1,14 +1,26 @@
-// vokcli convert IN OUT [--bits 24]: loads a BMP and saves it in its own pixel
-// format, or as 24 bits.
+// vokcli convert IN OUT [--bits 24]: loads a picture and saves it in its own pixel
+// format, or as 24 bits. Each side's file type follows its extension: ".pcx" is PCX;
+// ".bmp", ".dib" or none is BMP; any other is refused.
+#include <cctype>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "CliCommands.h"
-#include "pictures/BmpCodec.h"
+#include "pcx/PictureFiles.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok::cli {
 
 namespace {
+
+void CheckPictureType(const std::string& fileName) {
+    std::string ext = ExtractFileExt(fileName);
+    std::string lower = ext;
+    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.empty() || lower == ".bmp" || lower == ".dib" || lower == ".pcx") return;
+    throw std::runtime_error(fileName + ": cannot read or write \"" + ext + "\" pictures (use .bmp or .pcx)");
+}
 
 int RunConvert(const Args& args) {
     ArgReader reader(args);
@@ -25,9 +37,11 @@ int RunConvert(const Args& args) {
         }
     }
     if (files.size() != 2) throw UsageError("needs IN and OUT");
-    Bitmap picture = LoadBitmapFromFile(files[0]);
+    CheckPictureType(files[0]);
+    CheckPictureType(files[1]);
+    Bitmap picture = LoadPicture(files[0]);
     if (bits == 24) picture.setPixelFormat(PixelFormat::Bits24);
-    SaveBitmapToFile(picture, files[1]);
+    SavePicture(picture, files[1]);
     return 0;
 }
 
