@@ -8,14 +8,15 @@ namespace vok {
 
 std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t size, std::size_t limit) {
     std::vector<std::uint8_t> out;
-    // Coded data rarely grows more than fourfold; a known limit is allocated at once.
-    out.resize(limit != SIZE_MAX ? limit : std::min<std::size_t>(size, SIZE_MAX / 8) * 4);
+    // Coded data rarely grows more than fourfold; the buffer grows when it does, up to
+    // the limit, so a small file that claims a huge picture costs no memory up front.
+    const std::size_t guess = std::min<std::size_t>(size, SIZE_MAX / 8) * 4 + 1024;
+    out.resize(std::min(limit, guess));
     std::size_t held = 0;
     const auto room = [&](std::size_t n) {
-        if (out.size() - held >= n) return n;
-        if (limit != SIZE_MAX) return out.size() - held;
-        out.resize(std::max(out.size() * 2, held + n));
-        return n;
+        if (out.size() - held < n && out.size() < limit)
+            out.resize(std::min(limit, std::max(out.size() * 2, held + n)));
+        return std::min(n, out.size() - held);
     };
     std::size_t i = 0;
     while (i < size && held < limit) {
