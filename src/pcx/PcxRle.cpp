@@ -19,14 +19,31 @@ std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t siz
         return std::min(n, out.size() - held);
     };
     std::size_t i = 0;
-    while (i < size && held < limit) {
+    bool ended = false;
+    while (!ended && i < size && held < limit) {
+        // While a whole run fits, no bounds are checked per byte.
+        std::uint8_t* o = out.data();
+        while (i < size && out.size() - held >= 63) {
+            const std::uint8_t b = data[i++];
+            if (b < 192) {
+                o[held++] = b;
+                continue;
+            }
+            // A count byte needs the byte after it: a count at the very end is dropped.
+            if (i == size) {
+                ended = true;
+                break;
+            }
+            std::memset(o + held, data[i++], b & 63u);
+            held += b & 63u;
+        }
+        if (ended || i == size) break;
         const std::uint8_t b = data[i++];
         if (b < 192) {
             if (room(1) == 0) break;
             out[held++] = b;
             continue;
         }
-        // A count byte needs the byte after it: a count at the very end is dropped.
         if (i == size) break;
         const std::uint8_t value = data[i++];
         const std::size_t n = room(b & 63u);
@@ -39,13 +56,14 @@ std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t siz
 
 namespace {
 
-void PutRun(std::vector<std::uint8_t>& stream, std::uint8_t value, std::size_t n) {
+std::uint8_t* PutRun(std::uint8_t* out, std::uint8_t value, std::size_t n) {
     if (n == 1 && value < 192) {
-        stream.push_back(value);
+        *out++ = value;
     } else {
-        stream.push_back(std::uint8_t(192 + n));
-        stream.push_back(value);
+        *out++ = std::uint8_t(192 + n);
+        *out++ = value;
     }
+    return out;
 }
 
 }  // namespace
@@ -54,6 +72,10 @@ void PcxRleEncode(const std::uint8_t* row, std::size_t size, std::vector<std::ui
     constexpr std::size_t kPiece = 1024;
     constexpr std::size_t kLongestRun = 48;
     std::uint8_t piece[kPiece];
+    // At most two bytes for each byte of the row.
+    const std::size_t start = stream.size();
+    stream.resize(start + 2 * size);
+    std::uint8_t* out = stream.data() + start;
     std::size_t carry = 0;
     std::size_t pos = 0;
     while (pos < size || carry > 0) {
@@ -74,10 +96,11 @@ void PcxRleEncode(const std::uint8_t* row, std::size_t size, std::vector<std::ui
                 carry = n;
                 break;
             }
-            PutRun(stream, value, n);
+            out = PutRun(out, value, n);
             i += n;
         }
     }
+    stream.resize(std::size_t(out - stream.data()));
 }
 
 }  // namespace vok
