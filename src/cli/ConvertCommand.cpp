@@ -1,16 +1,27 @@
 // vokcli convert IN OUT [--bits 24]: loads a picture and saves it in its own pixel
-// format, or as 24 bits.
+// format, or as 24 bits. Each side's file type follows its extension: ".pcx" is PCX;
+// ".bmp", ".dib" or none is BMP; any other is refused.
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
-#include "pictures/BmpCodec.h"
+#include "pcx/PictureFiles.h"
+#include "support/CaseFold.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok::cli {
 
 namespace {
+
+void CheckPictureType(const std::string& fileName) {
+    const std::string ext = ExtractFileExt(fileName);
+    for (const char* known : {"", ".bmp", ".dib", ".pcx"})
+        if (EqualsIgnoringCase(ext, known)) return;
+    throw std::runtime_error(fileName + ": cannot read or write \"" + ext + "\" pictures (use .bmp or .pcx)");
+}
 
 struct ConvertArgs {
     std::string in, out;
@@ -19,20 +30,22 @@ struct ConvertArgs {
 
 RunCommand DeclareConvert(CLI::App& app) {
     auto a = std::make_shared<ConvertArgs>();
-    app.add_option("IN", a->in, "The picture to read")->required();
-    app.add_option("OUT", a->out, "The picture to write")->required();
+    app.add_option("IN", a->in, "The picture to read (.bmp, .dib, .pcx or no extension)")->required();
+    app.add_option("OUT", a->out, "The picture to write; its extension chooses BMP or PCX")->required();
     app.add_option("--bits", a->bits, "Write 24 bits per pixel instead of the picture's own format")
         ->check(CLI::IsMember({24}));
     return [a] {
-        Bitmap picture = LoadBitmapFromFile(a->in);
+        CheckPictureType(a->in);
+        CheckPictureType(a->out);
+        Bitmap picture = LoadPicture(a->in);
         if (a->bits == 24) picture.setPixelFormat(PixelFormat::Bits24);
-        SaveBitmapToFile(picture, a->out);
+        SavePicture(picture, a->out);
         return 0;
     };
 }
 
 const CliRegistrar registrar({"convert", "Read a picture and write it again, in its own format or as 24 bits",
-                              "vokcli convert frame.bmp frame24.bmp --bits 24", DeclareConvert});
+                              "vokcli convert frame.bmp frame.pcx --bits 24", DeclareConvert});
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-// vokcli info FILE...: size, depth and colour-table size of BMP pictures.
+// vokcli info FILE...: size, depth and colour-table size of BMP and PCX pictures.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -9,7 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
-#include "pictures/BmpCodec.h"
+#include "pcx/PictureFiles.h"
 
 namespace vok::cli {
 
@@ -35,7 +35,7 @@ int RunInfo(const std::vector<std::string>& files) {
     int status = 0;
     for (const std::string& file : files) {
         try {
-            const Bitmap b = LoadBitmapFromFile(file);
+            const Bitmap b = LoadPicture(file);
             std::printf("%s: width=%d height=%d bits=%s palette=%zu\n", file.c_str(), b.width(), b.height(),
                         BitsText(b).c_str(), b.colorTable().size());
         } catch (const std::exception& e) {

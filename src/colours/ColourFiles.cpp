@@ -5,7 +5,7 @@
 #include "colours/ColourListText.h"
 #include "colours/Combine.h"
 #include "colours/Split.h"
-#include "pictures/BmpCodec.h"
+#include "pcx/PictureFiles.h"
 #include "pictures/QPix.h"
 #include "support/Errors.h"
 #include "support/FileNameOrder.h"
@@ -20,20 +20,20 @@ SplitRecord CombineFiles(const std::vector<std::string>& files, const std::strin
     std::vector<Bitmap> frames;
     frames.reserve(sorted.size());
     for (const std::string& file : sorted) {
-        frames.push_back(LoadBitmapFromFile(file));
+        frames.push_back(LoadPicture(file));
         record.PartNames.push_back(ExtractFileName(file));
         record.PartWidths.push_back(frames.back().width());
         record.PartHeights.push_back(frames.back().height());
     }
     const Bitmap combined = CombinePictures(frames, colors, options);
     frames = {};
-    SaveBitmapToFile(combined, outFile);
+    SavePicture(combined, outFile);
     return record;
 }
 
 void SplitFile(const std::string& combinedFile, const SplitRecord& record, const std::string& folder,
                const StandardColorTable& colors, int tolerance, const ColourOptions& options) {
-    const Bitmap combined = LoadBitmapFromFile(combinedFile);
+    const Bitmap combined = LoadPicture(combinedFile);
     CheckCombinedSize(combined, record, combinedFile);
     const SplitMode mode = ChooseSplitMode(combined, colors, options);
     SplitPalette palette;
@@ -43,16 +43,16 @@ void SplitFile(const std::string& combinedFile, const SplitRecord& record, const
     for (std::size_t k = 0; k < record.size(); ++k) {
         const Bitmap frame = CutFrame(combined, x, record.PartWidths[k], record.PartHeights[k],
                                       mode == SplitMode::PlainCut ? nullptr : &palette);
-        SaveBitmapToFile(frame, prefix + record.PartNames[k]);
+        SavePicture(frame, prefix + record.PartNames[k]);
         x += record.PartWidths[k];
     }
 }
 
 void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors) {
     for (const std::string& file : files) {
-        Bitmap picture = LoadBitmapFromFile(file);
+        Bitmap picture = LoadPicture(file);
         DeleteShadows(picture, colors);
-        SaveBitmapToFile(picture, file);
+        SavePicture(picture, file);
     }
 }
 
@@ -69,7 +69,7 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
     std::vector<Pair> pairs;
     pairs.reserve(sortedTargets.size());
     for (std::size_t k = 0; k < sortedTargets.size(); ++k) {
-        Pair pair{LoadBitmapFromFile(sortedTargets[k]), LoadBitmapFromFile(sortedSources[k])};
+        Pair pair{LoadPicture(sortedTargets[k]), LoadPicture(sortedSources[k])};
         CheckCopySource(pair.target, pair.source, sortedTargets[k], sortedSources[k]);
         // Both layouts must suit the pixel accessor before anything is written.
         TQuickPixels check(&pair.target);
@@ -78,7 +78,7 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
     }
     for (std::size_t k = 0; k < pairs.size(); ++k) {
         CopyShadows(pairs[k].target, pairs[k].source, colors, settings);
-        SaveBitmapToFile(pairs[k].target, sortedTargets[k]);
+        SavePicture(pairs[k].target, sortedTargets[k]);
         pairs[k] = Pair{};  // release the pictures once saved
     }
 }

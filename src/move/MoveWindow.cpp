@@ -1,18 +1,282 @@
 // TForm4, "Move Monster". Not built yet: an empty window that changes nothing.
 #include "move/MoveWindow.h"
 
+#include <QButtonGroup>
+#include <QCursor>
+#include <QEvent>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QToolTip>
+#include <algorithm>
+
+#include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
+#include "controls/ZqTimer.h"
+#include "move/MoveImage.h"
+#include "pictures/BitmapImage.h"
+#include "support/AppInfo.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok {
 
-TForm4::TForm4(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
+namespace {
+
+constexpr int kViewWidth = 450;
+constexpr int kViewHeight = 400;
+constexpr int kItemHeight = 13;
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, QRect place) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(x, 416, 75, 25);
+    // Enter in the list must not save every frame.
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The unit step of an arrow button.
+QPoint StepOf(const QToolButton* button) { return button->property("Step").toPoint(); }
+
+// Offsets far outside the view draw nothing; keep them where the painter's
+// arithmetic stays sound.
+int ViewCoordinate(int v) { return std::clamp(v, -100000, 100000); }
+
+}  // namespace
+
+TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
+    : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
     setObjectName("Form4");
     setWindowTitle("Move Monster");
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+    setFixedSize(593, 449);
+    PointerOver = [](const QWidget* control) { return control->rect().contains(control->mapFromGlobal(QCursor::pos())); };
+    CreateControls();
+    GridBitmap = LoadMoveGrid(GridFileName());
+    Image1->SetImage(BareView());
+}
+
+void TForm4::CreateControls() {
+    Image1 = new TMoveImage(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(8, 8, kViewWidth, kViewHeight);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(464, 8, 121, 401);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setTextElideMode(Qt::ElideNone);
+
+    SpeedButton1 = MakeToolButton(this, "SpeedButton1", QRect(8, 416, 81, 22));
+    SpeedButton1->setText("Move All");
+    SpeedButton2 = MakeToolButton(this, "SpeedButton2", QRect(96, 416, 65, 22));
+    SpeedButton2->setText("Move");
+    auto* group = new QButtonGroup(this);
+    for (QToolButton* mode : {SpeedButton1, SpeedButton2}) {
+        mode->setCheckable(true);
+        group->addButton(mode);
+    }
+    SpeedButton1->setChecked(true);
+
+    struct Arrow {
+        QToolButton** button;
+        const char* name;
+        QRect place;
+        Qt::ArrowType arrow;
+        const char* hint;
+        QPoint step;
+    };
+    const Arrow arrows[] = {
+        {&ZqSpeedButton1, "ZqSpeedButton1", QRect(188, 411, 15, 15), Qt::UpArrow, "Up", QPoint(0, -1)},
+        {&ZqSpeedButton2, "ZqSpeedButton2", QRect(172, 419, 15, 15), Qt::LeftArrow, "Left", QPoint(-1, 0)},
+        {&ZqSpeedButton3, "ZqSpeedButton3", QRect(188, 427, 15, 15), Qt::DownArrow, "Down", QPoint(0, 1)},
+        {&ZqSpeedButton4, "ZqSpeedButton4", QRect(204, 419, 15, 15), Qt::RightArrow, "Right", QPoint(1, 0)},
+    };
+    for (const Arrow& a : arrows) {
+        QToolButton* button = MakeToolButton(this, a.name, a.place);
+        button->setArrowType(a.arrow);
+        button->setAutoRaise(true);
+        button->setProperty("Step", a.step);
+        SetHint(button, a.hint);
+        *a.button = button;
+        connect(button, &QToolButton::clicked, this, [this, button] { ZqSpeedButtonClick(button); });
+        connect(button, &QToolButton::pressed, this, [this, button] { ZqSpeedButtonMouseDown(button); });
+        connect(button, &QToolButton::released, this, [this] { ZqSpeedButtonMouseUp(); });
+    }
+
+    Button1 = MakeButton(this, "Button1", 304, "OK");
+    Button2 = MakeButton(this, "Button2", 384, "Cancel");
+
+    Timer1 = new TZqTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->SetInterval(0);
+    Timer1->SetOnTimer([this](TZqTimer&) { Timer1Timer(); });
+    Timer1->OnError = [this](const std::exception& e) { dialogs_.ShowError(e.what()); };
+
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+    connect(Image1, &TMoveImage::MouseDown, this, &TForm4::Image1MouseDown);
+    connect(Image1, &TMoveImage::MouseMove, this, &TForm4::Image1MouseMove);
+    connect(Image1, &TMoveImage::MouseUp, this, &TForm4::Image1MouseUp);
+    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    for (QWidget* control : std::initializer_list<QWidget*>{Image1, ListBox1, SpeedButton1, SpeedButton2, ZqSpeedButton1,
+                                                            ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4, Button1,
+                                                            Button2}) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint& pos) { FormContextPopup(control, pos); });
+    }
 }
 
 void TForm4::ShowFrameList() {
-    (void)dialogs_;
+    DragX = INT_MAX;
+    RepeatButton = nullptr;
+    Frames.SetFileNames(FileNames);
+    frameImage_ = QImage();
+    frameImageEntry_ = -1;
+    FillList();
+    if (!GridBitmap.Error.empty()) dialogs_.ShowError(GridBitmap.Error);
+    // The first frame is loaded before the window opens; if it cannot be, the window stays shut.
+    if (!ListBox1Click()) return;
     ShowModal();
+    Timer1->SetInterval(0);
+}
+
+void TForm4::FillList() {
+    const QSignalBlocker block(ListBox1);
+    ListBox1->clear();
+    for (std::size_t i = 0; i < FileNames.size(); ++i) {
+        auto* item = new QListWidgetItem(QString::fromStdString(ExtractFileName(FileNames[i])), ListBox1);
+        item->setData(Qt::UserRole, int(i));
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
+}
+
+QImage TForm4::BareView() const {
+    if (!GridBitmap.Picture.isNull()) return GridBitmap.Picture;
+    QImage empty(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    empty.fill(palette().color(QPalette::Window));
+    return empty;
+}
+
+bool TForm4::ListBox1Click() {
+    QImage view = BareView();
+    const QListWidgetItem* item = ListBox1->currentItem();
+    if (!item) {
+        Image1->SetImage(view);
+        return true;
+    }
+    const int entry = Frames.FirstIndex(item->data(Qt::UserRole).toInt());
+    try {
+        const Bitmap& frame = Frames.Picture(entry);
+        if (entry != frameImageEntry_) {
+            frameImage_ = frame.empty() ? QImage() : ToQImage(frame);
+            frameImageEntry_ = entry;
+        }
+    } catch (const std::exception& e) {
+        // The report is modal and takes the mouse: a drag ends here.
+        DragX = INT_MAX;
+        Image1->SetImage(view);
+        dialogs_.ShowError(e.what());
+        return false;
+    }
+    if (!frameImage_.isNull()) {
+        QPainter painter(&view);
+        painter.fillRect(view.rect(), frameImage_.pixelColor(0, 0));
+        const FrameOffset offset = Frames.Offset(entry);
+        painter.drawImage(ViewCoordinate(offset.x), ViewCoordinate(offset.y), frameImage_);
+        if (!GridBitmap.Overlay.isNull()) painter.drawImage(0, 0, GridBitmap.Overlay);
+    }
+    Image1->SetImage(std::move(view));
+    return true;
+}
+
+void TForm4::ShiftFrames(int dx, int dy) {
+    const QListWidgetItem* item = ListBox1->currentItem();
+    if ((dx == 0 && dy == 0) || !item) return;
+    if (SpeedButton2->isChecked())
+        Frames.ShiftOne(item->data(Qt::UserRole).toInt(), dx, dy);
+    else
+        Frames.ShiftAll(dx, dy);
+    ListBox1Click();
+}
+
+void TForm4::ZqSpeedButtonClick(QToolButton* button) {
+    const QPoint step = StepOf(button);
+    ShiftFrames(step.x(), step.y());
+}
+
+void TForm4::ZqSpeedButtonMouseDown(QToolButton* button) {
+    RepeatButton = button;
+    Timer1->SetInterval(400);
+}
+
+void TForm4::ZqSpeedButtonMouseUp() {
+    RepeatButton = nullptr;
+    Timer1->SetInterval(0);
+}
+
+void TForm4::Timer1Timer() {
+    Timer1->SetInterval(100);
+    if (RepeatButton && PointerOver(RepeatButton)) ZqSpeedButtonClick(RepeatButton);
+}
+
+void TForm4::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton || !ListBox1->currentItem()) return;
+    DragX = x;
+    DragY = y;
+}
+
+void TForm4::Image1MouseMove(int x, int y) {
+    if (DragX == INT_MAX) return;
+    const int dx = x - DragX;
+    const int dy = y - DragY;
+    DragX = x;
+    DragY = y;
+    ShiftFrames(dx, dy);
+}
+
+void TForm4::Image1MouseUp(Qt::MouseButton button, int, int) {
+    if (button == Qt::LeftButton) DragX = INT_MAX;
+}
+
+void TForm4::Button1Click() {
+    // The window closes whatever happens; a failed save stops at its frame.
+    RunReported(dialogs_, [this] {
+        const std::vector<std::string> skipped = Frames.Save();
+        if (skipped.empty()) return;
+        std::string text = "These frames could not be loaded and were not saved:";
+        for (const std::string& name : skipped) text += "\r\n" + name;
+        dialogs_.ShowError(text);
+    });
+    accept();
+}
+
+void TForm4::Button2Click() { reject(); }
+
+bool TForm4::FormContextPopup(QWidget* control, const QPoint& pos) {
+    QString text = LongHint(Hint(control));
+    if (text.isEmpty()) return false;
+    text.replace("\r\n", "\n");
+    QToolTip::showText(control->mapToGlobal(pos), text, control);
+    return true;
+}
+
+void TForm4::changeEvent(QEvent* event) {
+    // Minimizing the window minimizes the whole program.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && parentWidget())
+        parentWidget()->window()->showMinimized();
+    TZqModalForm::changeEvent(event);
 }
 
 }  // namespace vok

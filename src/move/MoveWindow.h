@@ -1,28 +1,90 @@
 #pragma once
-// The move-monster window, which is to shift frames over a grid. Not built yet:
-// it opens empty and changes nothing.
+// The move-monster window: shows one frame at a time under the reference grid and
+// shifts all frames, or the selected one, by the arrow buttons or by dragging; OK
+// writes every file once.
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "controls/ZqModalForm.h"
+#include "move/FrameShift.h"
+#include "move/MoveGrid.h"
+
+class QListWidget;
+class QPushButton;
+class QToolButton;
 
 namespace vok {
 
 class IDialogs;
+class TMoveImage;
+class TZqTimer;
 
 class TForm4 : public TZqModalForm {
     Q_OBJECT
 public:
     explicit TForm4(IDialogs& dialogs, QWidget* parent = nullptr);
 
+    // The window's class name: the program's title and " Move Form".
+    const std::string ClassName;
     // The frame file names, set by the main window before ShowFrameList.
     std::vector<std::string> FileNames;
-    // Shows the window modally; returns when it is closed. Not built yet: the
-    // frames are not shown.
+    // Shows the frames modally; returns when the window is closed. When the first
+    // frame cannot be loaded its error is reported and the window does not open.
     void ShowFrameList();
+    // Moves all frames or the selected one ("Move") and redraws.
+    void ShiftFrames(int dx, int dy);
+
+    // Controls, named as designed.
+    TMoveImage* Image1;
+    QListWidget* ListBox1;
+    QToolButton* SpeedButton1;  // "Move All"
+    QToolButton* SpeedButton2;  // "Move"
+    QToolButton* ZqSpeedButton1;  // up
+    QToolButton* ZqSpeedButton2;  // left
+    QToolButton* ZqSpeedButton3;  // down
+    QToolButton* ZqSpeedButton4;  // right
+    QPushButton* Button1;  // OK
+    QPushButton* Button2;  // Cancel
+    TZqTimer* Timer1;
+
+    // The frames, their pictures and offsets.
+    TFrameShifter Frames;
+    MoveGrid GridBitmap;
+    int DragX = INT_MAX;
+    int DragY = 0;
+    QToolButton* RepeatButton = nullptr;
+    // Whether the mouse pointer is over a control; tests replace it.
+    std::function<bool(const QWidget*)> PointerOver;
+
+    // Draws the selected frame under the grid; false after a reported failure.
+    bool ListBox1Click();
+    void ZqSpeedButtonClick(QToolButton* button);
+    void ZqSpeedButtonMouseDown(QToolButton* button);
+    void ZqSpeedButtonMouseUp();
+    void Timer1Timer();
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    void Button1Click();
+    void Button2Click();
+    // Right click on a control: shows the long part of its hint; true when one was shown.
+    bool FormContextPopup(QWidget* control, const QPoint& pos);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void CreateControls();
+    void FillList();
+    // The view without a frame: the grid picture, or an empty view of the design size.
+    QImage BareView() const;
+
     IDialogs& dialogs_;
+    // The display form of the frame last drawn, and its entry.
+    QImage frameImage_;
+    int frameImageEntry_ = -1;
 };
 
 }  // namespace vok

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "pictures/BmpCodec.h"
+#include "pcx/PictureFiles.h"
 #include "support/Check.h"
 #include "support/ZqSysUtils.h"
 
@@ -80,7 +80,7 @@ bool TShadowJob::FrameExists(int row) const {
 Bitmap& TShadowJob::Picture(int row) {
     Bitmap& picture = pictures_.GetPicture(row);
     if (picture.width() == 0 && picture.height() == 0)
-        picture = LoadBitmapFromFile(FramePath(pictures_.FirstIndex(row)));
+        picture = LoadPicture(FramePath(pictures_.FirstIndex(row)));
     return picture;
 }
 
@@ -98,7 +98,7 @@ void TShadowJob::Save() {
         Bitmap& picture = Picture(row);
         if (!IsPicture8(picture)) continue;
         GenerateShadow(picture, baseLine_, Kind(), SelectionAt(row));
-        SaveBitmapToFile(picture, FramePath(row));
+        SavePicture(picture, FramePath(row));
     }
     if (list_.BaseLineText == "Auto") {
         list_.BaseLineText = "Auto " + std::to_string(baseLine_);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pictures/Bitmap.h"
+#include "pcx/PictureFiles.h"
 #include "pictures/PicBuffer.h"
 #include "shadow/ShadowGenerator.h"
 #include "shadow/ShadowList.h"
@@ -54,7 +55,7 @@ private:
     std::string listFileName_;
     TShadowList list_;
     std::vector<std::string> paths_;
-    TPicBuffer pictures_;
+    TPicBuffer pictures_{LoadPicture};
     std::int32_t baseLine_ = kUnset;
 };
 

@@ -5,6 +5,7 @@
 #include "controls/ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "move/MoveWindow.h"
+#include "pictures/BmpCodec.h"
 #include "support/TempFolder.h"
 
 namespace vok {
@@ -36,6 +37,8 @@ TEST(MainWindowMove, ShowsTheChosenPicturesWithVokListsExpanded) {
     for (int i = 0; i < 13; ++i) header += "x\r\n";
     Write(folder / "a.txl", header + "s1.bmp\r\ns2.bmp  0+\r\nsub\\w.bmp  1+\r\n");
     Write(folder / "b.bmp", "");
+    // The move window loads the first frame before it opens.
+    SaveBitmapToFile(Bitmap(1, 1, PixelFormat::Bits24), folder / "s1.bmp");
 
     MoveFixture f;
     f.dialogs.AnswerFiles({folder / "b.bmp", folder / "a.txl", folder / "b.bmp"});

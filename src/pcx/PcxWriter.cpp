@@ -1,0 +1,135 @@
+// Writing PCX pictures.
+#include <algorithm>
+#include <cstring>
+
+#include "pcx/Pcx.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok {
+
+namespace {
+
+void Put16(std::uint8_t* p, std::size_t v) {
+    p[0] = std::uint8_t(v);
+    p[1] = std::uint8_t(v >> 8);
+}
+
+bool HasCase(PixelFormat f) {
+    return f == PixelFormat::Bits1 || f == PixelFormat::Bits4 || f == PixelFormat::Bits8 || f == PixelFormat::Bits24;
+}
+
+void PutTriples(std::uint8_t* p, const std::vector<RgbQuad>& colors, std::size_t count) {
+    for (std::size_t i = 0; i < count && i < colors.size(); ++i) {
+        p[3 * i] = colors[i].red;
+        p[3 * i + 1] = colors[i].green;
+        p[3 * i + 2] = colors[i].blue;
+    }
+}
+
+void NibblesToPlanes(const std::uint8_t* in, int width, std::size_t bytesPerLine, std::uint8_t* stored) {
+    for (int x = 0; x < width; ++x) {
+        const unsigned index = x % 2 == 0 ? in[x / 2] >> 4 : in[x / 2] & 15u;
+        const auto bit = std::uint8_t(0x80 >> (x % 8));
+        for (int k = 0; k < 4; ++k)
+            if (index & (1u << k)) stored[std::size_t(k) * bytesPerLine + std::size_t(x / 8)] |= bit;
+    }
+}
+
+void BgrToPlanes(const std::uint8_t* in, int width, std::size_t bytesPerLine, std::uint8_t* stored) {
+    std::uint8_t* red = stored;
+    std::uint8_t* green = stored + bytesPerLine;
+    std::uint8_t* blue = stored + 2 * bytesPerLine;
+    for (int x = 0; x < width; ++x) {
+        blue[x] = in[0];
+        green[x] = in[1];
+        red[x] = in[2];
+        in += 3;
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodePcx(const Bitmap& picture) {
+    const PixelFormat format = picture.pixelFormat();
+    if (!HasCase(format)) throw std::invalid_argument("PCX pictures are 1-, 4-, 8- or 24-bit");
+    const int width = picture.width();
+    const int height = picture.height();
+    if (width > kPcxLargestSide || height > kPcxLargestSide) throw EPcxError(PcxTooLargeText);
+    std::size_t bytesPerLine = 0;
+    unsigned bits = 8;
+    unsigned planes = 1;
+    switch (format) {
+    case PixelFormat::Bits1: bits = 1, bytesPerLine = (std::size_t(width) + 7) / 8; break;
+    // The size of a packed 4-bit row, more than one plane needs; the rest stays 0.
+    case PixelFormat::Bits4: bits = 1, planes = 4, bytesPerLine = (std::size_t(width) + 1) / 2; break;
+    case PixelFormat::Bits8: bytesPerLine = std::size_t(width); break;
+    default: planes = 3, bytesPerLine = std::size_t(width); break;
+    }
+    bytesPerLine += bytesPerLine % 2;
+
+    std::vector<std::uint8_t> out(128, 0);
+    out[0] = 10;
+    out[1] = 5;
+    out[2] = 1;
+    out[3] = std::uint8_t(bits);
+    Put16(&out[8], std::size_t(width - 1));
+    Put16(&out[10], std::size_t(height - 1));
+    Put16(&out[12], 72);
+    Put16(&out[14], 72);
+    if (format == PixelFormat::Bits1) std::memset(&out[19], 255, 3);
+    if (format == PixelFormat::Bits4 || format == PixelFormat::Bits8) PutTriples(&out[16], picture.colorTable(), 16);
+    out[65] = std::uint8_t(planes);
+    Put16(&out[66], bytesPerLine);
+    Put16(&out[68], 1);
+
+    out.reserve(128 + std::size_t(height) * bytesPerLine * planes * 5 / 4 + 769);
+    std::vector<std::uint8_t> stored(bytesPerLine * planes);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = picture.scanLine(y);
+        switch (format) {
+        case PixelFormat::Bits1:
+        case PixelFormat::Bits8:
+            std::memcpy(stored.data(), row, format == PixelFormat::Bits1 ? (std::size_t(width) + 7) / 8 : std::size_t(width));
+            break;
+        case PixelFormat::Bits4:
+            std::fill(stored.begin(), stored.end(), 0);
+            NibblesToPlanes(row, width, bytesPerLine, stored.data());
+            break;
+        default: BgrToPlanes(row, width, bytesPerLine, stored.data()); break;
+        }
+        PcxRleEncode(stored.data(), stored.size(), out);
+    }
+    if (format == PixelFormat::Bits8) {
+        const std::size_t at = out.size();
+        out.resize(at + 769, 0);
+        out[at] = 12;
+        PutTriples(&out[at + 1], picture.colorTable(), 256);
+    }
+    return out;
+}
+
+void TJvPcx::SaveToStream(std::vector<std::uint8_t>& stream) {
+    if (!HasCase(pixelFormat())) {
+        setHandleType(HandleType::DIB);
+        setPixelFormat(PixelFormat::Bits24);
+    }
+    const auto bytes = EncodePcx(*this);
+    stream.insert(stream.end(), bytes.begin(), bytes.end());
+}
+
+void SavePcxToFile(const Bitmap& picture, const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    if (HasCase(picture.pixelFormat())) {
+        bytes = EncodePcx(picture);
+    } else {
+        TJvPcx copy(picture);
+        copy.SaveToStream(bytes);
+    }
+    try {
+        WriteFileSafely(fileName, bytes.data(), bytes.size());
+    } catch (const EOSError& e) {
+        RaiseCreateError(fileName, e.code());
+    }
+}
+
+}  // namespace vok
