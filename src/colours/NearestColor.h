@@ -1,0 +1,30 @@
+#pragma once
+// Finds the palette entry nearest to a colour by ColorDistance, lowest index on a
+// tie, without trying every entry: the entries are kept sorted along the axis on which
+// they spread most, and the search stops where that axis alone is farther than the
+// best entry found.
+#include <cstdint>
+#include <vector>
+
+namespace vok {
+
+class NearestColor {
+public:
+    // Colours 0x00BBGGRR.
+    explicit NearestColor(const std::vector<std::uint32_t>& palette);
+
+    // Index into the palette given to the constructor; -1 for an empty palette.
+    int find(int red, int green, int blue) const;
+    int find(std::uint32_t color) const { return find(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+
+private:
+    struct Entry {
+        int key;  // the coordinate on the sorting axis
+        std::uint32_t color;
+        int index;
+    };
+    int axisShift_ = 8;  // 0 red, 8 green, 16 blue
+    std::vector<Entry> entries_;
+};
+
+}  // namespace vok
