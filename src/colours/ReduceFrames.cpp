@@ -143,7 +143,14 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
     const std::vector<std::string> sorted = CombineOrder(files);
     std::vector<Bitmap> frames;
     frames.reserve(sorted.size());
-    for (const std::string& file : sorted) frames.push_back(LoadBitmapFromFile(file));
+    for (const std::string& file : sorted) {
+        try {
+            frames.push_back(LoadBitmapFromFile(file));
+        } catch (const EInvalidGraphic& e) {
+            // Among thousands of frames the user needs to know which one.
+            throw EInvalidGraphic("\"" + file + "\": " + e.what());
+        }
+    }
     const FrameReducer reducer(frames, colors, settings);
     const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
     for (std::size_t k = 0; k < frames.size(); ++k) {
