@@ -18,7 +18,7 @@ struct Ball {
     double r, g, b;  // base colour
 };
 
-inline std::uint32_t Std(int position) { return std::uint32_t(DefaultStandardColors()[std::size_t(position)]); }
+inline std::uint32_t Std(int position) { return std::uint32_t(InitialStandardColors[std::size_t(position)]); }
 
 inline void Put(Bitmap& f, int x, int y, std::uint32_t c) {
     std::uint8_t* p = f.scanLine(y) + 3 * x;

@@ -22,18 +22,23 @@ NearestColor::NearestColor(const std::vector<std::uint32_t>& palette) {
             axisShift_ = shift;
         }
     }
+    for (std::uint32_t c : palette) colors_.push_back(c & 0xFFFFFF);
     for (std::size_t i = 0; i < palette.size(); ++i)
         entries_.push_back({int((palette[i] >> axisShift_) & 0xFF), palette[i] & 0xFFFFFF, int(i)});
     std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
 }
 
-int NearestColor::find(int red, int green, int blue) const {
+int NearestColor::find(int red, int green, int blue, int hint) const {
     if (entries_.empty()) return -1;
     const ColorValue color = ColorValue(RGB(std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)));
     const int key = (color >> axisShift_) & 0xFF;
     const auto start = std::lower_bound(entries_.begin(), entries_.end(), key,
                                         [](const Entry& e, int k) { return e.key < k; });
     int bestIndex = -1, bestDistance = 0x7FFFFFFF;
+    if (hint >= 0 && std::size_t(hint) < colors_.size()) {
+        bestIndex = hint;
+        bestDistance = ColorDistance(color, ColorValue(colors_[std::size_t(hint)]));
+    }
     const auto consider = [&](const Entry& e) {
         const int d = ColorDistance(color, ColorValue(e.color));
         if (d < bestDistance || (d == bestDistance && e.index < bestIndex)) {

@@ -13,9 +13,13 @@ public:
     // Colours 0x00BBGGRR.
     explicit NearestColor(const std::vector<std::uint32_t>& palette);
 
-    // Index into the palette given to the constructor; -1 for an empty palette.
-    int find(int red, int green, int blue) const;
-    int find(std::uint32_t color) const { return find(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
+    // Index into the palette given to the constructor; -1 for an empty palette. A hint,
+    // an entry likely to be near (such as the answer for a similar colour), only makes
+    // the search shorter.
+    int find(int red, int green, int blue, int hint = -1) const;
+    int find(std::uint32_t color, int hint = -1) const {
+        return find(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF, hint);
+    }
 
 private:
     struct Entry {
@@ -25,6 +29,7 @@ private:
     };
     int axisShift_ = 8;  // 0 red, 8 green, 16 blue
     std::vector<Entry> entries_;
+    std::vector<std::uint32_t> colors_;  // in the palette's order
 };
 
 }  // namespace vok

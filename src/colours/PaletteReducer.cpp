@@ -23,15 +23,18 @@ struct Pass {
     std::vector<double> pointError;  // count x distance of each colour
 };
 
-Pass Assign(const std::vector<WeightedColor>& colors, const std::vector<std::uint32_t>& centres) {
+// `nearest` holds each colour's entry from the pass before (or -1) and receives this pass's.
+Pass Assign(const std::vector<WeightedColor>& colors, const std::vector<std::uint32_t>& centres,
+            std::vector<int>& nearestOf) {
     Pass p;
     p.weight.assign(centres.size(), 0);
     p.r = p.g = p.b = p.weight;
     p.pointError.resize(colors.size());
     const NearestColor nearest(centres);
+    nearestOf.resize(colors.size(), -1);
     for (std::size_t i = 0; i < colors.size(); ++i) {
         const std::uint32_t c = colors[i].color;
-        const int k = nearest.find(c);
+        const int k = nearestOf[i] = nearest.find(c, nearestOf[i]);
         const double w = colors[i].count;
         p.pointError[i] = w * ColorDistance(ColorValue(c), ColorValue(centres[std::size_t(k)]));
         p.error += p.pointError[i];
@@ -81,8 +84,9 @@ std::vector<std::uint32_t> ReducePalette(const std::vector<WeightedColor>& color
     } else {
         palette = WuBoxColors(colors, size);
         double last = -1;
+        std::vector<int> nearestOf;
         for (int pass = 0; pass < kMaxPasses; ++pass) {
-            const Pass p = Assign(colors, palette);
+            const Pass p = Assign(colors, palette, nearestOf);
             if (last >= 0 && last - p.error <= kEnoughGain * last) break;
             last = p.error;
             MoveToMeans(palette, p);
@@ -97,7 +101,8 @@ std::vector<std::uint32_t> ReducePalette(const std::vector<WeightedColor>& color
 }
 
 double SquaredError(const std::vector<WeightedColor>& colors, const std::vector<std::uint32_t>& palette) {
-    return palette.empty() ? 0 : Assign(colors, palette).error;
+    std::vector<int> nearestOf;
+    return palette.empty() ? 0 : Assign(colors, palette, nearestOf).error;
 }
 
 }  // namespace vok

@@ -77,6 +77,7 @@ FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColo
     reduced_ = ReducePalette(picture, int(layout_.freePositions.size()));
     for (std::size_t k = 0; k < reduced_.size(); ++k) layout_.palette[layout_.freePositions[k]] = ToQuad(reduced_[k]);
     nearest_ = NearestColor(reduced_);
+    for (std::size_t k = 0; k < reduced_.size(); ++k) reducedIndex_[layout_.freePositions[k]] = int(k);
     // From here on the table tells each colour of the frames where it goes.
     for (const WeightedColor& c : picture)
         positions_[c.color] = layout_.freePositions[std::size_t(nearest_.find(c.color))];
@@ -106,8 +107,10 @@ void FrameReducer::ditherRow(const std::uint32_t* colors, int width, std::uint8_
             moved |= v != want[c];
             want[c] = v;
         }
-        const std::uint8_t position = moved ? layout_.freePositions[std::size_t(nearest_.find(want[0], want[1], want[2]))]
-                                            : std::uint8_t(target);
+        // The entry of the colour without its error is near: it bounds the search.
+        const std::uint8_t position =
+            moved ? layout_.freePositions[std::size_t(nearest_.find(want[0], want[1], want[2], reducedIndex_[target]))]
+                  : std::uint8_t(target);
         out[x] = position;
         const RgbQuad got = layout_.palette[position];
         const int error[3] = {want[0] - got.red, want[1] - got.green, want[2] - got.blue};

@@ -3,6 +3,7 @@
 // a colour reduction and Split give, without the combined picture. Standard-colour
 // pixels land exactly at their positions and are never merged with picture colours;
 // the picture colours are reduced to the positions the standard colours leave free.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ private:
     PaletteLayout layout_;
     std::vector<std::uint32_t> reduced_;  // the picture colours, in free-position order
     ColourCounts positions_;              // colour -> position, kSpecial set for standard colours
+    std::array<int, 256> reducedIndex_{};  // position -> index into reduced_
     NearestColor nearest_{std::vector<std::uint32_t>{}};
 };
 
