@@ -30,8 +30,10 @@ mkdir -p "$work/vok" "$work/vokfs"
 frames=("$work"/frames/*.bmp)
 echo "frames: ${#frames[@]}, $(du -sb "$work/frames" | cut -f1) bytes"
 
-# Wall, user and system seconds and the largest resident size of a command, best of RUNS.
+# Wall, user and system seconds and the largest resident size of a command, best of RUNS
+# (TOOL_RUNS for ImageMagick and pngquant, which take minutes).
 RUNS=${RUNS:-3}
+TOOL_RUNS=${TOOL_RUNS:-1}
 timed() {
     local label=$1 best=""
     shift
@@ -48,9 +50,9 @@ timed() {
 timed "vokcli reduce" "$vokcli" reduce -o "$work/vok" "${frames[@]}"
 timed "vokcli reduce --dither fs" "$vokcli" reduce --dither fs -o "$work/vokfs" "${frames[@]}"
 "$vokcli" combine -o "$work/All.bmp" "${frames[@]}"
-timed "ImageMagick -colors 256 -dither None" "$convert" "$work/All.bmp" -colors 256 -dither None "BMP3:$work/im.bmp"
+RUNS=$TOOL_RUNS timed "ImageMagick -colors 256 -dither None" "$convert" "$work/All.bmp" -colors 256 -dither None "BMP3:$work/im.bmp"
 "$convert" "$work/All.bmp" "$work/All.png"
-timed "pngquant --nofs 256" pngquant --nofs --force --output "$work/pq.png" 256 "$work/All.png"
+RUNS=$TOOL_RUNS timed "pngquant --nofs 256" pngquant --nofs --force --output "$work/pq.png" 256 "$work/All.png"
 "$convert" "$work/pq.png" -type TrueColor "BMP3:$work/pq.bmp"
 
 "$vokcli" combine -o "$work/VokAll.bmp" "$work"/vok/*.bmp

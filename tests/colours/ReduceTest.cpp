@@ -4,6 +4,7 @@
 #include <set>
 
 #include "colours/ColourTestPictures.h"
+#include "colours/Combine.h"
 #include "colours/NearestColor.h"
 #include "colours/PaletteReducer.h"
 #include "colours/ReduceFrames.h"
@@ -26,6 +27,23 @@ Bitmap Cycle(int width, int height, const std::vector<std::uint32_t>& colors, in
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) b.fillRect(x, y, x + 1, y + 1, colors[std::size_t(y * width + x + offset) % colors.size()]);
     return b;
+}
+
+// The combined picture as a paint program reduces it without loss: its colours in the order
+// they first occur.
+Bitmap LosslessEightBit(const Bitmap& combined) {
+    Bitmap out(combined.width(), combined.height(), PixelFormat::Bits8);
+    std::vector<RgbQuad> table;
+    for (int y = 0; y < combined.height(); ++y)
+        for (int x = 0; x < combined.width(); ++x) {
+            const RgbQuad q = ToQuad(combined.colorAt(x, y));
+            auto it = std::find(table.begin(), table.end(), q);
+            if (it == table.end()) it = table.insert(table.end(), q);
+            SetIndex(out, x, y, std::uint8_t(it - table.begin()));
+        }
+    table.resize(256);
+    out.setColorTable(table);
+    return out;
 }
 
 // Many colours: a smooth ramp with grain, the background and the shadow on every seventh pixel.
@@ -105,6 +123,35 @@ TEST(Reduce, StandardColoursStayAtTheirPositionsInEveryMode) {
         }
     // Spread: the background and shadow pixels are picture colours like any other.
     EXPECT_EQ(spread.colorAt(7, 0), kBackground);
+}
+
+TEST(Reduce, GivesWhatCombineALosslessReductionAndSplitGive) {
+    const std::vector<Bitmap> frames{Cycle(5, 3, {kBackground, RGB(1, 2, 3), kShadow, RGB(9, 9, 9)}),
+                                     Cycle(4, 5, {RGB(200, 100, 0), kBackground, RGB(1, 2, 3), 0x00FF00})};
+    const StandardColorTable table = DefaultStandardColors();
+    for (const ColourOptions options : {ColourOptions{false, false}, ColourOptions{true, false}, ColourOptions{true, true}}) {
+        const Bitmap combined = LosslessEightBit(CombinePictures(frames, table, options));
+        const SplitMode mode = ChooseSplitMode(combined, table, options);
+        const SplitPalette split = BuildSplitPalette(FullPalette(combined), table, 0, mode);
+        ReduceSettings settings;
+        settings.options = options;
+        const FrameReducer reducer(frames, table, settings);
+        int x = 0;
+        for (const Bitmap& frame : frames) {
+            const Bitmap expected = CutFrame(combined, x, frame.width(), frame.height(), &split);
+            const Bitmap got = reducer.reduce(frame);
+            x += frame.width();
+            for (int y = 0; y < frame.height(); ++y)
+                for (int c = 0; c < frame.width(); ++c) {
+                    const int e = IndexAt(expected, c, y), g = IndexAt(got, c, y);
+                    ASSERT_EQ(got.colorAt(c, y), expected.colorAt(c, y));
+                    // The same position where it has a meaning; picture colours may be ordered otherwise.
+                    if (table[std::size_t(e)] >= 0 || table[std::size_t(g)] >= 0) ASSERT_EQ(g, e) << options.noStandardColors;
+                }
+        }
+        for (int p = 0; p < 256; ++p)
+            if (table[std::size_t(p)] >= 0) EXPECT_EQ(reducer.palette()[std::size_t(p)], split.palette[std::size_t(p)]);
+    }
 }
 
 TEST(Reduce, ColoursNearAStandardColourStayPictureColours) {
