@@ -1,8 +1,7 @@
 #pragma once
 // Finds the palette entry nearest to a colour by ColorDistance, lowest index on a
-// tie, without trying every entry: the entries are kept sorted along the axis on which
-// they spread most, and the search stops where that axis alone is farther than the
-// best entry found.
+// tie, without trying every entry: the entries are kept sorted by the sum of their
+// channels, and the search stops where that sum alone rules out the entries beyond.
 #include <cstdint>
 #include <vector>
 
@@ -23,11 +22,10 @@ public:
 
 private:
     struct Entry {
-        int key;  // the coordinate on the sorting axis
+        int key;  // red + green + blue
         std::uint32_t color;
         int index;
     };
-    int axisShift_ = 8;  // 0 red, 8 green, 16 blue
     std::vector<Entry> entries_;
     std::vector<std::uint32_t> colors_;  // in the palette's order
 };

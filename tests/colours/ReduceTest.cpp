@@ -247,6 +247,7 @@ TEST(Reduce, NearestColourMatchesTryingEveryEntry) {
         for (int i = 0; i < 500; ++i) {
             const std::uint32_t c = random() & 0xFFFFFF;
             ASSERT_EQ(nearest.find(c), NearestColorIndex(quads.data(), size, c));
+            ASSERT_EQ(nearest.find(c, int(random() % unsigned(size))), NearestColorIndex(quads.data(), size, c));
         }
     }
 }
