@@ -1,0 +1,45 @@
+// vokcli reduce: frames to 8-bit frames with one shared palette, the standard colours at their positions.
+#include <memory>
+
+#include <CLI/CLI.hpp>
+
+#include "CliCommands.h"
+#include "ColourArgs.h"
+#include "colours/ReduceFrames.h"
+
+namespace vok::cli {
+
+namespace {
+
+struct ReduceArgs {
+    ColourArgs colour;
+    ReduceSettings settings;
+    std::string folder, dither = "none";
+    std::vector<std::string> frames;
+};
+
+RunCommand DeclareReduce(CLI::App& app) {
+    auto a = std::make_shared<ReduceArgs>();
+    a->colour.declare(app, true);
+    app.add_option("--dither", a->dither, "none (the default, for sprite art) or fs (Floyd-Steinberg)")
+        ->check(CLI::IsMember({"none", "fs"}));
+    app.add_option("-o", a->folder, "The folder the 8-bit frames go to (default: over each frame)")
+        ->type_name("FOLDER")
+        ->check([](const std::string& folder) { return folder.empty() ? "-o needs a folder" : ""; });
+    app.add_option("FRAME", a->frames, "The frames, in any depth; they share the palette")->required();
+    return [a] {
+        a->settings.dither = a->dither == "fs";
+        a->settings.options = a->colour.options;
+        ReduceFiles(a->frames, a->folder, a->colour.colors(), a->settings);
+        return 0;
+    };
+}
+
+const CliRegistrar registrar({"reduce",
+                              "Reduce frames to 8-bit frames with one shared palette, the standard colours at their "
+                              "positions: combine, a colour reduction and split in one step",
+                              "vokcli reduce -o ready frames/*.bmp", DeclareReduce});
+
+}  // namespace
+
+}  // namespace vok::cli

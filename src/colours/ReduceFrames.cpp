@@ -1,0 +1,166 @@
+#include "colours/ReduceFrames.h"
+
+#include <algorithm>
+#include <array>
+
+#include "colours/Combine.h"
+#include "colours/PaletteReducer.h"
+#include "pictures/BmpCodec.h"
+#include "support/Errors.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok {
+
+PaletteLayout ReduceLayout(const StandardColorTable& colors, const ColourOptions& options) {
+    PaletteLayout layout;
+    for (int p = 0; p < 256; ++p) {
+        if (colors[p] < 0) continue;
+        layout.palette[p] = ToQuad(std::uint32_t(colors[p]) & 0xFFFFFF);
+    }
+    const IndexTable empty = SpreadTable(colors, 0);
+    const int free = int(std::count_if(colors.begin(), colors.end(), [](ColorValue c) { return c < 0; }));
+    layout.freePositions.assign(empty.begin(), empty.begin() + free);
+
+    const int last = options.noStandardColors ? (!options.noBackground && colors[0] >= 0 ? 0 : -1) : 255;
+    for (int p = last; p >= 0; --p)  // downwards, so the lowest position of a colour wins
+        if (colors[p] >= 0) {
+            const std::uint32_t c = std::uint32_t(colors[p]) & 0xFFFFFF;
+            std::erase_if(layout.special, [c](const auto& s) { return s.first == c; });
+            layout.special.emplace_back(c, std::uint8_t(p));
+        }
+    std::sort(layout.special.begin(), layout.special.end());
+    return layout;
+}
+
+void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
+    const std::uint8_t* row = picture.scanLine(y);
+    const int width = picture.width();
+    switch (picture.pixelFormat()) {
+    case PixelFormat::Bits24:
+        for (int x = 0; x < width; ++x, row += 3) out[x] = RGB(row[2], row[1], row[0]);
+        return;
+    case PixelFormat::Bits32:
+        for (int x = 0; x < width; ++x, row += 4) out[x] = RGB(row[2], row[1], row[0]);
+        return;
+    case PixelFormat::Bits8: {
+        std::array<std::uint32_t, 256> table{};  // entries past the colour table are black
+        const auto& colors = picture.colorTable();
+        for (std::size_t i = 0; i < colors.size() && i < table.size(); ++i) table[i] = ToColor(colors[i]);
+        for (int x = 0; x < width; ++x) out[x] = table[row[x]];
+        return;
+    }
+    default:
+        for (int x = 0; x < width; ++x) out[x] = picture.colorAt(x, y) & 0xFFFFFF;
+    }
+}
+
+FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
+                           const ReduceSettings& settings)
+    : settings_(settings), layout_(ReduceLayout(colors, settings.options)) {
+    std::vector<std::uint32_t> row;
+    for (const Bitmap& frame : frames) {
+        row.resize(std::size_t(frame.width()));
+        for (int y = 0; y < frame.height(); ++y) {
+            ReadRowColors(frame, y, row.data());
+            positions_.add(row.data(), row.size());
+        }
+    }
+    std::vector<WeightedColor> picture = positions_.distinct();
+    const auto isSpecial = [&](const WeightedColor& c) {
+        const auto it = std::lower_bound(layout_.special.begin(), layout_.special.end(), std::make_pair(c.color, std::uint8_t(0)));
+        return it != layout_.special.end() && it->first == c.color;
+    };
+    std::erase_if(picture, isSpecial);
+    if (!picture.empty() && layout_.freePositions.empty())
+        throw Exception("The standard colours take all 256 palette positions; none is left for the pictures' own colours");
+
+    reduced_ = ReducePalette(picture, int(layout_.freePositions.size()));
+    for (std::size_t k = 0; k < reduced_.size(); ++k) layout_.palette[layout_.freePositions[k]] = ToQuad(reduced_[k]);
+    nearest_ = NearestColor(reduced_);
+    for (std::size_t k = 0; k < reduced_.size(); ++k) reducedIndex_[layout_.freePositions[k]] = int(k);
+    // From here on the table tells each colour of the frames where it goes.
+    for (const WeightedColor& c : picture)
+        positions_[c.color] = layout_.freePositions[std::size_t(nearest_.find(c.color))];
+    for (const auto& [color, position] : layout_.special) positions_[color] = kSpecial | position;
+}
+
+void FrameReducer::reduceRow(const std::uint32_t* colors, int width, std::uint8_t* out) const {
+    for (int x = 0; x < width; ++x) out[x] = std::uint8_t(positions_[colors[x]]);
+}
+
+// Floyd-Steinberg in sixteenths: 7 to the right, 3, 5 and 1 to the row below. Standard-colour
+// pixels keep their position, make no error and take none.
+void FrameReducer::ditherRow(const std::uint32_t* colors, int width, std::uint8_t* out, std::vector<int>& here,
+                             std::vector<int>& below) const {
+    std::fill(below.begin(), below.end(), 0);
+    for (int x = 0; x < width; ++x) {
+        const std::uint32_t target = positions_[colors[x]];
+        if (target & kSpecial) {
+            out[x] = std::uint8_t(target);
+            continue;
+        }
+        int* e = &here[std::size_t(x + 1) * 3];
+        int want[3] = {RedOf(colors[x]), GreenOf(colors[x]), BlueOf(colors[x])};
+        bool moved = false;
+        for (int c = 0; c < 3; ++c) {
+            const int v = std::clamp(want[c] + ((e[c] + 8) >> 4), 0, 255);
+            moved |= v != want[c];
+            want[c] = v;
+        }
+        // The entry of the colour without its error is near: it bounds the search.
+        const std::uint8_t position =
+            moved ? layout_.freePositions[std::size_t(nearest_.find(want[0], want[1], want[2], reducedIndex_[target]))]
+                  : std::uint8_t(target);
+        out[x] = position;
+        const RgbQuad got = layout_.palette[position];
+        const int error[3] = {want[0] - got.red, want[1] - got.green, want[2] - got.blue};
+        int* right = e + 3;
+        int* under = &below[std::size_t(x) * 3];  // the pixel below and to the left
+        for (int c = 0; c < 3; ++c) {
+            right[c] += 7 * error[c];
+            under[c] += 3 * error[c];
+            under[c + 3] += 5 * error[c];
+            under[c + 6] += error[c];
+        }
+    }
+    here.swap(below);
+}
+
+Bitmap FrameReducer::reduce(const Bitmap& frame) const {
+    Bitmap out(frame.width(), frame.height(), PixelFormat::Bits8);
+    out.setColorTable(std::vector<RgbQuad>(layout_.palette.begin(), layout_.palette.end()));
+    std::vector<std::uint32_t> row(std::size_t(frame.width()));
+    std::vector<int> here, below;  // errors, with one pixel of margin on each side
+    if (settings_.dither) here.assign(std::size_t(frame.width() + 2) * 3, 0), below = here;
+    for (int y = 0; y < frame.height(); ++y) {
+        ReadRowColors(frame, y, row.data());
+        if (settings_.dither) ditherRow(row.data(), frame.width(), out.scanLine(y), here, below);
+        else reduceRow(row.data(), frame.width(), out.scanLine(y));
+    }
+    return out;
+}
+
+void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
+                 const ReduceSettings& settings) {
+    // Combine's order, so that two frames of one name end as Split would leave them.
+    const std::vector<std::string> sorted = CombineOrder(files);
+    std::vector<Bitmap> frames;
+    frames.reserve(sorted.size());
+    for (const std::string& file : sorted) {
+        try {
+            frames.push_back(LoadBitmapFromFile(file));
+        } catch (const EInvalidGraphic& e) {
+            // Among thousands of frames the user needs to know which one.
+            throw EInvalidGraphic("\"" + file + "\": " + e.what());
+        }
+    }
+    const FrameReducer reducer(frames, colors, settings);
+    const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        const Bitmap out = reducer.reduce(frames[k]);
+        frames[k] = Bitmap();
+        SaveBitmapToFile(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
+    }
+}
+
+}  // namespace vok

@@ -1,0 +1,70 @@
+#pragma once
+// Frames of any depth to 8-bit frames sharing one palette, in one step: what Combine,
+// a colour reduction and Split give, without the combined picture. Standard-colour
+// pixels land exactly at their positions and are never merged with picture colours;
+// the picture colours are reduced to the positions the standard colours leave free.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "colours/ColourCounts.h"
+#include "colours/ColourOptions.h"
+#include "colours/NearestColor.h"
+#include "colours/Split.h"
+#include "colours/StandardColors.h"
+#include "pictures/Bitmap.h"
+
+namespace vok {
+
+struct ReduceSettings {
+    ColourOptions options;
+    bool dither = false;  // Floyd-Steinberg error diffusion over the picture colours
+};
+
+// Which positions the standard colours hold and which are left to the pictures.
+struct PaletteLayout {
+    Palette256 palette{};                     // the standard colours at their positions, black elsewhere
+    std::vector<std::uint8_t> freePositions;  // ascending
+    // Colours that keep their position, as 0x00BBGGRR -> position (the lowest one when a
+    // colour stands at several): every set position normally, the background only with
+    // "No Standard Colors" (unless "No Background" is on), none otherwise.
+    std::vector<std::pair<std::uint32_t, std::uint8_t>> special;
+};
+PaletteLayout ReduceLayout(const StandardColorTable& colors, const ColourOptions& options);
+
+class FrameReducer {
+public:
+    // Counts the colours of the frames and makes the shared palette. Raises
+    // vok::Exception when the frames have picture colours but no position is free.
+    FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors, const ReduceSettings& settings);
+
+    const Palette256& palette() const { return layout_.palette; }
+    // Picture colours the palette holds.
+    int pictureColors() const { return int(reduced_.size()); }
+    // One of the frames given to the constructor as an 8-bit picture with the palette.
+    Bitmap reduce(const Bitmap& frame) const;
+
+private:
+    void reduceRow(const std::uint32_t* colors, int width, std::uint8_t* out) const;
+    void ditherRow(const std::uint32_t* colors, int width, std::uint8_t* out, std::vector<int>& here,
+                   std::vector<int>& below) const;
+
+    static constexpr std::uint32_t kSpecial = 0x100;
+    ReduceSettings settings_;
+    PaletteLayout layout_;
+    std::vector<std::uint32_t> reduced_;  // the picture colours, in free-position order
+    ColourCounts positions_;              // colour -> position, kSpecial set for standard colours
+    std::array<int, 256> reducedIndex_{};  // position -> index into reduced_
+    NearestColor nearest_{std::vector<std::uint32_t>{}};
+};
+
+// The colours of row y as 0x00BBGGRR, whatever the picture's layout.
+void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out);
+
+// Loads every frame before writing any; writes each as an 8-bit BMP to folder + its
+// name, or over itself when the folder is empty. Frames written before a failing
+// save stay written.
+void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
+                 const ReduceSettings& settings);
+
+}  // namespace vok
