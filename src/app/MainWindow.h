@@ -30,8 +30,9 @@ class TZqWinController;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // Every dialog the window runs goes through `dialogs`.
-    explicit TForm1(IDialogs& dialogs = QtDialogs(), QWidget* parent = nullptr);
+    // Every dialog the window runs goes through `dialogs`. Without applyLanguageFiles the
+    // windows keep their designed texts (the language check applies one file itself).
+    explicit TForm1(IDialogs& dialogs = QtDialogs(), QWidget* parent = nullptr, bool applyLanguageFiles = true);
     ~TForm1() override;
 
     IDialogs& Dialogs() const { return dialogs_; }
@@ -129,7 +130,6 @@ private:
     void CreateControls();
     void SetTabOrder();
     void FormCreate();
-    void LoadLanguageFiles();
     void WrapSplitButton();
     void ConnectHandlers();
     void ZqWinController1WndProc(TZqWinController* sender, QEvent* msg, bool& handled,
@@ -141,6 +141,7 @@ private:
 
     IDialogs& dialogs_;
     bool memoChangeAttached_ = true;
+    bool applyLanguageFiles_;
 };
 
 }  // namespace vok

@@ -2,11 +2,13 @@
 #include "move/MoveWindow.h"
 
 #include "controls/Dialogs.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 
 TForm4::TForm4(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
     setObjectName("Form4");
+    AddLanguageSection("[Move Form]", this);
     setWindowTitle("Move Monster");
 }
 

@@ -3,11 +3,13 @@
 
 #include "support/AppInfo.h"
 #include "controls/Dialogs.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 
 TForm2::TForm2(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
     setObjectName("Form2");
+    AddLanguageSection("[Palette Form]", this);
     setWindowTitle("Palette Editor");
 }
 

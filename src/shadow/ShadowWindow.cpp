@@ -5,12 +5,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolTip>
 #include <algorithm>
 
 #include "support/AppInfo.h"
 #include "controls/Dialogs.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
+#include "controls/LanguageSections.h"
 #include "pictures/BitmapImage.h"
 
 namespace vok {
@@ -82,6 +83,7 @@ void TShadowImage::mouseReleaseEvent(QMouseEvent* event) {
 TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     setObjectName("Form3");
+    AddLanguageSection("[Shadow Form]", this);
     setWindowTitle("Generate Shadow and Selection");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
@@ -188,13 +190,7 @@ void TForm3::Button1Click() {
 
 void TForm3::Button2Click() { reject(); }
 
-bool TForm3::Image1ContextPopup(QWidget* control, const QPoint& pos) {
-    QString text = LongHint(Hint(control));
-    if (text.isEmpty()) return false;
-    text.replace("\r\n", "\n");
-    QToolTip::showText(control->mapToGlobal(pos), text, control);
-    return true;
-}
+bool TForm3::Image1ContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
 void TForm3::changeEvent(QEvent* event) {
     // Minimizing the window minimizes the whole program.

@@ -2,11 +2,13 @@
 #include "voklist/VokListEditor.h"
 
 #include "controls/Dialogs.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 
 TForm5::TForm5(IDialogs& dialogs, QWidget* parent) : TZqModalForm(parent), dialogs_(dialogs) {
     setObjectName("Form5");
+    AddLanguageSection("[VokList Form]", this);
     setWindowTitle("VokList Editor");
 }
 

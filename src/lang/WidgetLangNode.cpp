@@ -1,0 +1,190 @@
+#include "lang/WidgetLangNode.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <stdexcept>
+
+#include "controls/ControlHint.h"
+#include "controls/Windows1252.h"
+#include "lang/ZqLang.h"
+
+namespace vok {
+namespace {
+
+const char* const kCharsetProperty = "FontCharset";
+
+// A text of a language file as a control shows it: CR LF breaks become Qt's LF.
+QString Shown(const std::string& text) {
+    QString shown = FromWindows1252(text);
+    shown.replace("\r\n", "\n");
+    return shown;
+}
+
+// The controls a window owns: its named widgets, not those of the windows it parents
+// and not the toolkit's own inner widgets.
+std::vector<QWidget*> OwnedControls(QWidget* window) {
+    std::vector<QWidget*> controls;
+    if (!window || !window->isWindow()) return controls;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        if (child->window() == window && !name.isEmpty() && !name.startsWith("qt_")) controls.push_back(child);
+    }
+    return controls;
+}
+
+bool HasCaption(const QWidget* w) {
+    return w->isWindow() || qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w) ||
+           qobject_cast<const QGroupBox*>(w);
+}
+
+bool HasStringList(const QWidget* w, std::string_view name) {
+    if (SameText(name, "Lines")) return qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
+    if (SameText(name, "Items")) return qobject_cast<const QComboBox*>(w) || qobject_cast<const QListWidget*>(w);
+    return false;
+}
+
+// Published properties that a language file may not set.
+bool IsOtherProperty(std::string_view name) {
+    for (const char* other : {"Left", "Top", "Width", "Height", "Enabled", "Visible", "TabOrder", "TabStop", "Tag",
+                              "Color", "ParentFont", "ShowHint", "Cursor", "HelpContext"})
+        if (SameText(name, other)) return true;
+    return false;
+}
+
+// A control's font, as a published object of its own.
+class FontLangNode : public TZqLangNode {
+public:
+    explicit FontLangNode(QWidget* widget) : widget_(widget) {}
+    const void* Identity() const override { return reinterpret_cast<const char*>(widget_.data()) + 1; }
+    bool IsFont() const override { return true; }
+    TZqPropKind PropertyKind(std::string_view name) const override {
+        if (SameText(name, "Charset")) return TZqPropKind::Charset;
+        if (SameText(name, "Name")) return TZqPropKind::String;
+        for (const char* other : {"Size", "Height", "Color", "Style", "Pitch"})
+            if (SameText(name, other)) return TZqPropKind::Other;
+        return TZqPropKind::None;
+    }
+    void SetCharset(std::string_view, int charset) override { SetFontCharset(charset); }
+    void SetFontCharset(int charset) override { Widget()->setProperty(kCharsetProperty, charset); }
+    void SetString(std::string_view, const std::string& value) override {
+        QFont font = Widget()->font();
+        font.setFamilies({FromWindows1252(value)});
+        Widget()->setFont(font);
+    }
+
+private:
+    QWidget* Widget() const {
+        if (!widget_) throw std::runtime_error("control gone");
+        return widget_.data();
+    }
+    QPointer<QWidget> widget_;
+};
+
+// A memo's lines or a list's items.
+class StringsLangNode : public TZqLangNode {
+public:
+    explicit StringsLangNode(QWidget* widget) : widget_(widget) {}
+    const void* Identity() const override { return reinterpret_cast<const char*>(widget_.data()) + 2; }
+    bool IsStringList() const override { return true; }
+    void SetStrings(const std::string& text) override {
+        if (!widget_) throw std::runtime_error("control gone");
+        // Lines end at CR LF, CR or LF; a final break starts no line of its own.
+        QString all = FromWindows1252(text);
+        all.replace("\r\n", "\n").replace('\r', '\n');
+        QStringList lines = all.split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data())) memo->setPlainText(lines.join('\n'));
+        else if (auto* rich = qobject_cast<QTextEdit*>(widget_.data())) rich->setPlainText(lines.join('\n'));
+        else if (auto* combo = qobject_cast<QComboBox*>(widget_.data())) {
+            combo->clear();
+            combo->addItems(lines);
+        } else if (auto* list = qobject_cast<QListWidget*>(widget_.data())) {
+            list->clear();
+            list->addItems(lines);
+        }
+    }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+}  // namespace
+
+int FontCharset(const QWidget* widget) {
+    const QVariant charset = widget->property(kCharsetProperty);
+    return charset.isValid() ? charset.toInt() : 1;
+}
+
+QWidget* WidgetLangNode::Widget() const {
+    if (!widget_) throw std::runtime_error("control gone");
+    return widget_.data();
+}
+
+TZqLangNode::Ptr WidgetLangNode::Component(std::string_view name) {
+    for (QWidget* control : OwnedControls(widget_.data()))
+        if (SameText(control->objectName().toStdString(), name)) return std::make_unique<WidgetLangNode>(control);
+    return nullptr;
+}
+
+std::vector<TZqLangNode::Ptr> WidgetLangNode::Components() {
+    std::vector<Ptr> nodes;
+    for (QWidget* control : OwnedControls(widget_.data())) nodes.push_back(std::make_unique<WidgetLangNode>(control));
+    return nodes;
+}
+
+TZqLangNode::Ptr WidgetLangNode::ObjectProperty(std::string_view name) {
+    QWidget* w = Widget();
+    if (SameText(name, "Font")) return std::make_unique<FontLangNode>(w);
+    if (HasStringList(w, name)) return std::make_unique<StringsLangNode>(w);
+    return nullptr;
+}
+
+std::vector<TZqLangNode::Ptr> WidgetLangNode::ObjectProperties() {
+    std::vector<Ptr> nodes;
+    nodes.push_back(ObjectProperty("Font"));
+    for (const char* list : {"Lines", "Items"})
+        if (Ptr strings = ObjectProperty(list)) nodes.push_back(std::move(strings));
+    return nodes;
+}
+
+TZqPropKind WidgetLangNode::PropertyKind(std::string_view name) const {
+    const QWidget* w = Widget();
+    if (SameText(name, "Hint") || SameText(name, "Name")) return TZqPropKind::String;
+    if (SameText(name, "Caption") && HasCaption(w)) return TZqPropKind::String;
+    return IsOtherProperty(name) ? TZqPropKind::Other : TZqPropKind::None;
+}
+
+void WidgetLangNode::SetString(std::string_view name, const std::string& value) {
+    QWidget* w = Widget();
+    if (SameText(name, "Hint")) return SetHint(w, FromWindows1252(value));
+    if (SameText(name, "Caption")) SetText(value);
+}
+
+bool WidgetLangNode::IsEdit() const {
+    const QWidget* w = Widget();
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+void WidgetLangNode::SetText(const std::string& text) {
+    QWidget* w = Widget();
+    const QString shown = Shown(text);
+    if (w->isWindow()) w->setWindowTitle(shown);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(shown);
+    else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(shown);
+    else if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(shown);
+    else if (auto* line = qobject_cast<QLineEdit*>(w)) line->setText(shown);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->setPlainText(shown);
+    else if (auto* rich = qobject_cast<QTextEdit*>(w)) rich->setPlainText(shown);
+    else if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setCurrentText(shown);
+    else throw std::runtime_error("no text");
+}
+
+}  // namespace vok
