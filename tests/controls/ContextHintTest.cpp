@@ -1,0 +1,105 @@
+// The hint shown on right click: its text, its place beside the cursor, and how it closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+#include "controls/ContextHint.h"
+#include "controls/ControlHint.h"
+#include "controls/ZqSimpleHintWindow.h"
+
+namespace vok::test {
+namespace {
+
+// A 16 x 16 cursor whose top 12 rows are visible, hot spot at (0, 2).
+QCursor TwelveRowCursor() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 5, 12, Qt::black);
+    painter.end();
+    return QCursor(picture, 0, 2);
+}
+
+void Press(QWidget* target, Qt::MouseButton button, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(target->mapToGlobal(at)), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+class ContextHintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QApplication::setOverrideCursor(TwelveRowCursor());
+        window.setGeometry(100, 100, 300, 200);
+        button.setGeometry(10, 10, 80, 25);
+        window.show();
+        window.activateWindow();
+        QApplication::processEvents();
+        QCursor::setPos(400, 300);
+    }
+    void TearDown() override {
+        HideHint(false);
+        QApplication::restoreOverrideCursor();
+    }
+    QWidget window;
+    QPushButton button{&window};
+};
+
+TEST_F(ContextHintTest, ShowsTheLongPartBelowTheCursorTip) {
+    ASSERT_EQ(QCursor::pos(), QPoint(400, 300));
+    EXPECT_EQ(CursorHeightBelowHotspot(), 10);
+    SetHint(&button, "Short|Long part\r\nsecond line");
+    ASSERT_TRUE(ShowContextHint(&button));
+    TZqSimpleHintWindow* hint = ContextHintWindow();
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_EQ(hint->Text(), "Long part\r\nsecond line");
+    const QRect wanted = hint->CalcHintRect(10000, hint->Text());
+    EXPECT_EQ(hint->geometry(), QRect(400 - wanted.width() / 2 + 10, 300 + 10 + 1, wanted.width(), wanted.height() + 4));
+    // A hint without "|" is shown whole; a control without a hint shows none.
+    SetHint(&button, "Whole");
+    ASSERT_TRUE(ShowContextHint(&button));
+    EXPECT_EQ(hint->Text(), "Whole");
+    SetHint(&button, "Only short|");
+    EXPECT_FALSE(ShowContextHint(&button));
+}
+
+TEST_F(ContextHintTest, StaysUntilAKeyOrAClick) {
+    SetHint(&button, "|Long");
+    ASSERT_TRUE(ShowContextHint(&button));
+    TZqSimpleHintWindow* hint = ContextHintWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(hint->isVisible());
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&button, &key);
+    EXPECT_FALSE(hint->isVisible());
+    QApplication::processEvents();
+    // The window active before the hint has the keyboard again.
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+
+    ASSERT_TRUE(ShowContextHint(&button));
+    ASSERT_TRUE(hint->isVisible());
+    Press(hint, Qt::LeftButton, QPoint(3, 3));
+    EXPECT_FALSE(hint->isVisible());
+
+    ASSERT_TRUE(ShowContextHint(&button));
+    Press(&button, Qt::RightButton, QPoint(5, 5));
+    EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(ContextHintTest, MovedBackInsideTheScreenAtItsEdge) {
+    const QRect screen = QGuiApplication::primaryScreen()->virtualGeometry();
+    QCursor::setPos(screen.right() - 2, screen.bottom() - 2);
+    SetHint(&button, "|A hint near the corner of the screen");
+    ASSERT_TRUE(ShowContextHint(&button));
+    EXPECT_TRUE(screen.contains(ContextHintWindow()->geometry()));
+}
+
+}  // namespace
+}  // namespace vok::test
