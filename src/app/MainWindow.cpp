@@ -122,6 +122,7 @@ void TForm1::Run(void (TForm1::*handler)()) {
 
 void TForm1::FormCreate() {
     AddLanguageSection("[Main Form]", this);
+    ExposeDialogTexts();
     // The secondary windows and the help window live as long as the main window.
     Form2 = new TForm2(dialogs_, this);
     Form3 = new TForm3(dialogs_, this);
@@ -151,6 +152,19 @@ void TForm1::FormCreate() {
     WrapSplitButton();
     LoadSettings();
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { Run(&TForm1::ComboBox1Change); });
+}
+
+void TForm1::ExposeDialogTexts() {
+    auto expose = [this](const char* name, FileDialogOptions& dialog) {
+        ExposeLanguageTexts(this, name, {{"Title", &dialog.Title}, {"Filter", &dialog.Filter}});
+    };
+    expose("OpenPictureDialog1", OpenPictureDialog1);
+    expose("OpenPictureDialog2", OpenPictureDialog2);
+    expose("OpenPictureDialog3", OpenPictureDialog3);
+    expose("OpenPictureDialog4", OpenPictureDialog4);
+    expose("SavePictureDialog1", SavePictureDialog1);
+    expose("SavePictureDialog2", SavePictureDialog2);
+    expose("OpenDialog4", OpenDialog4);
 }
 
 void TForm1::WrapSplitButton() {

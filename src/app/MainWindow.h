@@ -131,6 +131,7 @@ private:
     void SetTabOrder();
     void FormCreate();
     void WrapSplitButton();
+    void ExposeDialogTexts();
     void ConnectHandlers();
     void ZqWinController1WndProc(TZqWinController* sender, QEvent* msg, bool& handled,
                                  const std::function<bool()>& next);

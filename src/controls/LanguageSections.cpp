@@ -23,6 +23,11 @@ void AddLanguageSection(const std::string& name, QWidget* window) {
     });
 }
 
+LanguageTexts::LanguageTexts(QWidget* window, const std::string& component, std::vector<Text> texts)
+    : QObject(window), texts_(std::move(texts)) {
+    setObjectName(QString::fromStdString(component));
+}
+
 std::vector<LanguageSection> LanguageSections() {
     std::vector<LanguageSection> alive;
     for (const LanguageSection& section : Registered())

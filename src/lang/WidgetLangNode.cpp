@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "controls/ControlHint.h"
+#include "controls/LanguageSections.h"
 #include "controls/Windows1252.h"
 #include "lang/ZqLang.h"
 
@@ -87,6 +88,30 @@ private:
     QPointer<QWidget> widget_;
 };
 
+// A non-visual component's texts.
+class TextsLangNode : public TZqLangNode {
+public:
+    explicit TextsLangNode(LanguageTexts* texts) : texts_(texts) {}
+    const void* Identity() const override { return texts_.data(); }
+    bool IsComponent() const override { return true; }
+    TZqPropKind PropertyKind(std::string_view name) const override {
+        if (SameText(name, "Name") || Find(name)) return TZqPropKind::String;
+        return TZqPropKind::None;
+    }
+    void SetString(std::string_view name, const std::string& value) override {
+        if (std::string* text = Find(name)) *text = FromWindows1252(value).toStdString();
+    }
+
+private:
+    std::string* Find(std::string_view name) const {
+        if (texts_)
+            for (const LanguageTexts::Text& text : texts_->Texts())
+                if (SameText(text.Property, name)) return text.Value;
+        return nullptr;
+    }
+    QPointer<LanguageTexts> texts_;
+};
+
 // A memo's lines or a list's items.
 class StringsLangNode : public TZqLangNode {
 public:
@@ -130,6 +155,9 @@ QWidget* WidgetLangNode::Widget() const {
 TZqLangNode::Ptr WidgetLangNode::Component(std::string_view name) {
     for (QWidget* control : OwnedControls(widget_.data()))
         if (SameText(control->objectName().toStdString(), name)) return std::make_unique<WidgetLangNode>(control);
+    if (widget_ && widget_->isWindow())
+        for (LanguageTexts* texts : widget_->findChildren<LanguageTexts*>(Qt::FindDirectChildrenOnly))
+            if (SameText(texts->objectName().toStdString(), name)) return std::make_unique<TextsLangNode>(texts);
     return nullptr;
 }
 

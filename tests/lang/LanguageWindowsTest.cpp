@@ -50,6 +50,7 @@ TEST_F(LanguageWindowsTest, SetsTextsListsAndHintsOfTheWindows) {
                    "Button6.Hint\t|Lang\nzwei Zeilen\r\n"
                    "ComboBox1.Items.Strings\tEins\nZwei\nDrei\r\n"
                    "Edit1.Text\tfrei\r\n"
+                   "OpenPictureDialog2.Title\tQuellen w\xe4hlen\r\n"
                    "\t[Help]\r\n"
                    "Memo1.Lines.Strings\tErste\nZweite\n\nVierte \xe4\r\n"),
               "");
@@ -61,16 +62,17 @@ TEST_F(LanguageWindowsTest, SetsTextsListsAndHintsOfTheWindows) {
     ASSERT_EQ(f.ComboBox1->count(), 3);
     EXPECT_EQ(f.ComboBox1->itemText(2), "Drei");
     EXPECT_EQ(f.Edit1->text(), "frei");
+    EXPECT_EQ(f.OpenPictureDialog2.Title, "Quellen w\xc3\xa4hlen");
     EXPECT_EQ(HelpWindow()->Memo1->toPlainText(), QString::fromUtf8("Erste\nZweite\n\nVierte \xc3\xa4"));
 }
 
 TEST_F(LanguageWindowsTest, ReportsWhatItCouldNotApplyInOneBox) {
     TForm1& f = Open();
     EXPECT_EQ(Load("\t[Main Form]\r\nButton1.Name\tKnopf\r\nButton99.Caption\tx\r\nFont.Charset\t256\r\n"
-                   "Button1.Font.Charset\t204\r\n\t[Move Form]\r\nCaption\tok\r\nPanel9.Hint\tx\r\n\t[Side Form]\r\n"
+                   "Button1.Font.Charset\t204\r\nOpenDialog4.Name\tx\r\n\t[Move Form]\r\nCaption\tok\r\nPanel9.Hint\tx\r\n\t[Side Form]\r\n"
                    "Caption\tskipped silently\r\n"),
               "[Main Form]\r\nThe following properties weren't loaded:\r\n  Button1.Name\r\n  Button99.Caption\r\n"
-              "  Font.Charset\r\n\r\n[Move Form]\r\nThe following properties weren't loaded:\r\n  Panel9.Hint\r\n"
+              "  Font.Charset\r\n  OpenDialog4.Name\r\n\r\n[Move Form]\r\nThe following properties weren't loaded:\r\n  Panel9.Hint\r\n"
               "\r\n[Side Form]\r\nUnknown section.\r\n");
     EXPECT_EQ(f.Button1->objectName(), "Button1");
     EXPECT_EQ(FontCharset(f.Button1), 204);
