@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolTip>
 
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
@@ -62,6 +63,11 @@ TEST_F(ContextHintTest, ShowsTheLongPartBelowTheCursorTip) {
     EXPECT_EQ(hint->Text(), "Long part\r\nsecond line");
     const QRect wanted = hint->CalcHintRect(10000, hint->Text());
     EXPECT_EQ(hint->geometry(), QRect(400 - wanted.width() / 2 + 10, 300 + 10 + 1, wanted.width(), wanted.height() + 4));
+    // A flat box in the hint colour inside a one-pixel black frame.
+    const QImage look = hint->grab().toImage();
+    EXPECT_EQ(look.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(look.pixelColor(look.width() - 1, look.height() / 2), QColor(Qt::black));
+    EXPECT_EQ(look.pixelColor(1, 1), QToolTip::palette().color(QPalette::ToolTipBase));
     // A hint without "|" is shown whole; a control without a hint shows none.
     SetHint(&button, "Whole");
     ASSERT_TRUE(ShowContextHint(&button));
