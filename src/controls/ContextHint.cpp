@@ -106,10 +106,8 @@ private:
     bool Show(QWidget* widget) {
         if (!widget) return false;
         const QString text = widget->toolTip();
-        if (text.isEmpty()) {
-            Hide();
-            return true;
-        }
+        // Without a tip of its own the control lets its parent answer.
+        if (text.isEmpty()) return false;
         if (!window_) window_ = new TZqSimpleHintWindow(false);
         QRect rect = window_->CalcHintRect(ScreenRect().width(), text);
         const QPoint cursor = QCursor::pos();

@@ -1,6 +1,9 @@
 // Language files applied to the real windows: texts, lists, fonts, the error box, the
 // files read at start-up, and the translator's check.
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -8,7 +11,9 @@
 #include <fstream>
 
 #include "app/MainWindowFixture.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
+#include "controls/ZqSimpleHintWindow.h"
 #include "controls/LmHintComboBox.h"
 #include "lang/HelpWindow.h"
 #include "lang/LanguageFiles.h"
@@ -108,6 +113,18 @@ TEST_F(LanguageWindowsTest, StartUpAppliesTheSecondFileOverTheFirst) {
     EXPECT_EQ(f.Button2->text(), "Auf");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].Text.find("Button77.Caption"), std::string::npos);
+}
+
+TEST_F(LanguageWindowsTest, RightClickShowsTheTranslatedLongHint) {
+    TForm1& f = Open();
+    Load("\t[Main Form]\r\nLabel11.Hint\tFarben|Wandeln Sie das Bild in %s Farben um.\r\n");
+    const QPoint at = f.Label11->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, f.Label11->mapToGlobal(at));
+    QApplication::sendEvent(f.Label11, &event);
+    TZqSimpleHintWindow* hint = ContextHintWindow();
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_EQ(hint->Text(), "Wandeln Sie das Bild in 256 Farben um.");
+    HideHint(false);
 }
 
 std::string ShippedFile(const char* name) { return ReadFileText(std::string(VOK_DATA_SOURCE_DIR) + "/" + name); }
