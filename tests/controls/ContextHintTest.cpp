@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -105,6 +106,23 @@ TEST_F(ContextHintTest, MovedBackInsideTheScreenAtItsEdge) {
     SetHint(&button, "|A hint near the corner of the screen");
     ASSERT_TRUE(ShowContextHint(&button));
     EXPECT_TRUE(screen.contains(ContextHintWindow()->geometry()));
+}
+
+TEST_F(ContextHintTest, ToolTipsAreDrawnByTheHintWindowAndLeaveWithTheMouse) {
+    InstallHintWindow();
+    SetHint(&button, "Short|Long");
+    QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), button.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&button, &rest);
+    TZqSimpleHintWindow* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* hint = qobject_cast<TZqSimpleHintWindow*>(w); hint && hint != ContextHintWindow() && hint->isVisible())
+            tip = hint;
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->Text(), "Short");
+    EXPECT_TRUE(tip->windowFlags().testFlag(Qt::ToolTip));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    EXPECT_FALSE(tip->isVisible());
 }
 
 }  // namespace
