@@ -16,4 +16,10 @@ const char* CharsetIdentOf(int value) {
     return nullptr;
 }
 
+const char* CharsetEncoding(int value) {
+    for (const CharsetIdent& charset : Charsets)
+        if (charset.Value == value) return charset.Encoding;
+    return nullptr;
+}
+
 }  // namespace vok

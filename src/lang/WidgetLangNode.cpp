@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 #include <QTextEdit>
 #include <stdexcept>
 
 #include "controls/ControlHint.h"
 #include "controls/LanguageSections.h"
 #include "controls/Windows1252.h"
+#include "lang/Charsets.h"
 #include "lang/ZqLang.h"
 
 namespace vok {
@@ -21,9 +23,19 @@ namespace {
 
 const char* const kCharsetProperty = "FontCharset";
 
-// A text of a language file as a control shows it: CR LF breaks become Qt's LF.
-QString Shown(const std::string& text) {
-    QString shown = FromWindows1252(text);
+// A text of a language file in the character set of the control's font: a file for
+// RUSSIAN_CHARSET is written in Windows-1251, and so on.
+QString Decoded(const QWidget* w, const std::string& text) {
+    if (const char* encoding = CharsetEncoding(FontCharset(w))) {
+        QStringDecoder decoder(encoding);
+        if (decoder.isValid()) return decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+    }
+    return FromWindows1252(text);
+}
+
+// A text as a control shows it: CR LF breaks become Qt's LF.
+QString Shown(const QWidget* w, const std::string& text) {
+    QString shown = Decoded(w, text);
     shown.replace("\r\n", "\n");
     return shown;
 }
@@ -76,7 +88,7 @@ public:
     void SetFontCharset(int charset) override { Widget()->setProperty(kCharsetProperty, charset); }
     void SetString(std::string_view, const std::string& value) override {
         QFont font = Widget()->font();
-        font.setFamilies({FromWindows1252(value)});
+        font.setFamilies({Decoded(Widget(), value)});
         Widget()->setFont(font);
     }
 
@@ -99,7 +111,10 @@ public:
         return TZqPropKind::None;
     }
     void SetString(std::string_view name, const std::string& value) override {
-        if (std::string* text = Find(name)) *text = FromWindows1252(value).toStdString();
+        if (std::string* text = Find(name)) {
+            const auto* window = qobject_cast<const QWidget*>(texts_->parent());
+            *text = (window ? Decoded(window, value) : FromWindows1252(value)).toStdString();
+        }
     }
 
 private:
@@ -121,7 +136,7 @@ public:
     void SetStrings(const std::string& text) override {
         if (!widget_) throw std::runtime_error("control gone");
         // Lines end at CR LF, CR or LF; a final break starts no line of its own.
-        QString all = FromWindows1252(text);
+        QString all = Decoded(widget_.data(), text);
         all.replace("\r\n", "\n").replace('\r', '\n');
         QStringList lines = all.split('\n');
         if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -143,8 +158,12 @@ private:
 }  // namespace
 
 int FontCharset(const QWidget* widget) {
-    const QVariant charset = widget->property(kCharsetProperty);
-    return charset.isValid() ? charset.toInt() : 1;
+    // A control without a font of its own uses its parent's, up to its window.
+    for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QVariant charset = w->property(kCharsetProperty);
+        if (charset.isValid()) return charset.toInt();
+    }
+    return 1;
 }
 
 QWidget* WidgetLangNode::Widget() const {
@@ -191,7 +210,7 @@ TZqPropKind WidgetLangNode::PropertyKind(std::string_view name) const {
 
 void WidgetLangNode::SetString(std::string_view name, const std::string& value) {
     QWidget* w = Widget();
-    if (SameText(name, "Hint")) return SetHint(w, FromWindows1252(value));
+    if (SameText(name, "Hint")) return SetHint(w, Decoded(w, value));
     if (SameText(name, "Caption")) SetText(value);
 }
 
@@ -203,7 +222,7 @@ bool WidgetLangNode::IsEdit() const {
 
 void WidgetLangNode::SetText(const std::string& text) {
     QWidget* w = Widget();
-    const QString shown = Shown(text);
+    const QString shown = Shown(w, text);
     if (w->isWindow()) w->setWindowTitle(shown);
     else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(shown);
     else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(shown);

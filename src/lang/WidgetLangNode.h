@@ -32,7 +32,8 @@ private:
     QPointer<QWidget> widget_;
 };
 
-// The character set a language file gave a control's font (1, the default, when none).
+// The character set a language file gave a control's font, or else its parent's up to
+// its window (1, the default, when none).
 int FontCharset(const QWidget* widget);
 
 }  // namespace vok

@@ -104,6 +104,16 @@ TEST_F(LanguageWindowsTest, CharsetsOfFormsAndEditsApartAndByName) {
     EXPECT_EQ(FontCharset(f.Form4), 1);
 }
 
+TEST_F(LanguageWindowsTest, TextsReadInTheCharacterSetOfTheirFont) {
+    TForm1& f = Open();
+    // "\xcd\xee\xe2\xfb\xe9" is "Новый" in Windows-1251, "Íîâûé" in Windows-1252.
+    EXPECT_EQ(Load("\t[Main Form]\r\nButton2.Caption\t\xcd\xee\xe2\xfb\xe9\r\nFont.Charset\tRUSSIAN_CHARSET\r\n"
+                   "Button1.Caption\t\xcd\xee\xe2\xfb\xe9\r\n"),
+              "");
+    EXPECT_EQ(f.Button1->text(), QString::fromUtf8("\xd0\x9d\xd0\xbe\xd0\xb2\xd1\x8b\xd0\xb9"));
+    EXPECT_EQ(f.Button2->text(), QString::fromUtf8("\xc3\x8d\xc3\xae\xc3\xa2\xc3\xbb\xc3\xa9"));
+}
+
 TEST_F(LanguageWindowsTest, StartUpAppliesTheSecondFileOverTheFirst) {
     const std::string beside = AppPath();
     WriteFileText(beside + "Language.txt", "\t[Main Form]\r\nButton1.Caption\tNeu\r\nButton2.Caption\tOeffnen\r\n");
