@@ -69,8 +69,11 @@ bool HintCloser::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::NonClientAreaMouseButtonPress:
         CloseAndGiveBack();
         return false;
-    case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
+        // The key belongs to the hint: no shortcut of a window may take it.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
         // The key only closes the hint.
         CloseAndGiveBack();
         return true;

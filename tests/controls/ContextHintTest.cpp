@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -83,9 +84,15 @@ TEST_F(ContextHintTest, StaysUntilAKeyOrAClick) {
     TZqSimpleHintWindow* hint = ContextHintWindow();
     QApplication::processEvents();
     ASSERT_TRUE(hint->isVisible());
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+    button.setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
     QApplication::sendEvent(&button, &key);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(&button, &release);
     EXPECT_FALSE(hint->isVisible());
+    EXPECT_EQ(clicks, 0);  // the key only closed the hint
     QApplication::processEvents();
     // The window active before the hint has the keyboard again.
     EXPECT_EQ(QApplication::activeWindow(), &window);
@@ -98,6 +105,19 @@ TEST_F(ContextHintTest, StaysUntilAKeyOrAClick) {
     ASSERT_TRUE(ShowContextHint(&button));
     Press(&button, Qt::RightButton, QPoint(5, 5));
     EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(ContextHintTest, AHintWithATimeoutFadesOutByItself) {
+    ShowHintAt("Soon gone", QPoint(50, 60), 20, true, false);
+    TZqSimpleHintWindow* hint = ContextHintWindow();
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->pos(), QPoint(50, 60));
+    EXPECT_TRUE(hint->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QElapsedTimer clock;
+    clock.start();
+    while (hint->isVisible() && clock.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_FALSE(hint->isVisible());
+    EXPECT_GE(clock.elapsed(), 200);  // the fade takes its time
 }
 
 TEST_F(ContextHintTest, MovedBackInsideTheScreenAtItsEdge) {
