@@ -15,18 +15,20 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QToolTip>
 #include <iterator>
 
 #include "support/AppInfo.h"
 #include "colours/ColorShape.h"
 #include "app/CreatureNames.h"
 #include "app/MonVoks.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
+#include "controls/LanguageSections.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ZqSpinEdit.h"
 #include "controls/ZqWinController.h"
 #include "lang/HelpWindow.h"
+#include "lang/LanguageFiles.h"
 #include "move/MoveWindow.h"
 #include "palette/PaletteEditor.h"
 #include "shadow/ShadowWindow.h"
@@ -59,7 +61,8 @@ private:
 
 }  // namespace
 
-TForm1::TForm1(IDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+TForm1::TForm1(IDialogs& dialogs, QWidget* parent, bool applyLanguageFiles)
+    : QWidget(parent), dialogs_(dialogs), applyLanguageFiles_(applyLanguageFiles) {
     setObjectName("Form1");
     setWindowTitle(AppTitle);
     // Single border, system menu and minimise only: the window cannot be maximised.
@@ -118,13 +121,16 @@ void TForm1::Run(void (TForm1::*handler)()) {
 }
 
 void TForm1::FormCreate() {
+    AddLanguageSection("[Main Form]", this);
+    ExposeDialogTexts();
     // The secondary windows and the help window live as long as the main window.
     Form2 = new TForm2(dialogs_, this);
     Form3 = new TForm3(dialogs_, this);
     Form4 = new TForm4(dialogs_, this);
     Form5 = new TForm5(dialogs_, this);
     CreateHelpWindow(std::string(AppTitle) + " Help Form", this);
-    LoadLanguageFiles();
+    if (applyLanguageFiles_) LoadLanguageFiles(dialogs_);
+    InstallHintWindow();
     {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->setCurrentIndex(0);
@@ -148,8 +154,17 @@ void TForm1::FormCreate() {
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { Run(&TForm1::ComboBox1Change); });
 }
 
-void TForm1::LoadLanguageFiles() {
-    // Not built yet: no language file is read; captions, hints and messages stay as designed.
+void TForm1::ExposeDialogTexts() {
+    auto expose = [this](const char* name, FileDialogOptions& dialog) {
+        ExposeLanguageTexts(this, name, {{"Title", &dialog.Title}, {"Filter", &dialog.Filter}});
+    };
+    expose("OpenPictureDialog1", OpenPictureDialog1);
+    expose("OpenPictureDialog2", OpenPictureDialog2);
+    expose("OpenPictureDialog3", OpenPictureDialog3);
+    expose("OpenPictureDialog4", OpenPictureDialog4);
+    expose("SavePictureDialog1", SavePictureDialog1);
+    expose("SavePictureDialog2", SavePictureDialog2);
+    expose("OpenDialog4", OpenDialog4);
 }
 
 void TForm1::WrapSplitButton() {
@@ -198,21 +213,13 @@ void TForm1::OpenPictureDialog4TypeChange(FileDialogOptions& dialog) {
     dialog.DefaultExt = dialog.FilterIndex == 1 ? ".bmp" : ".TXL";
 }
 
-bool TForm1::Panel1ContextPopup(QWidget* control, const QPoint& pos) {
-    const QString text = LongHint(Hint(control));
-    if (text.isEmpty()) return false;
-    QString shown = text;
-    shown.replace("\r\n", "\n");
-    QToolTip::showText(control->mapToGlobal(pos), shown, control);
-    return true;
-}
+bool TForm1::Panel1ContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
-bool TForm1::Label11ContextPopup(const QPoint& pos) {
+bool TForm1::Label11ContextPopup(const QPoint&) {
     QString text = LongHint(Hint(Label11));
     if (text.isEmpty()) return false;
     text.replace("%s", Label11->text());
-    QToolTip::showText(Label11->mapToGlobal(pos), text, Label11);
-    return true;
+    return ShowContextHint(Label11, text);
 }
 
 void TForm1::ZqWinController2WndProc(TZqWinController*, QEvent* msg, bool&, const std::function<bool()>&) {

@@ -31,8 +31,9 @@ class TZqWinController;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // Every dialog the window runs goes through `dialogs`.
-    explicit TForm1(IDialogs& dialogs = QtDialogs(), QWidget* parent = nullptr);
+    // Every dialog the window runs goes through `dialogs`. Without applyLanguageFiles the
+    // windows keep their designed texts (the language check applies one file itself).
+    explicit TForm1(IDialogs& dialogs = QtDialogs(), QWidget* parent = nullptr, bool applyLanguageFiles = true);
     ~TForm1() override;
 
     IDialogs& Dialogs() const { return dialogs_; }
@@ -136,8 +137,8 @@ private:
     void CreateControls();
     void SetTabOrder();
     void FormCreate();
-    void LoadLanguageFiles();  // not built yet: does nothing
     void WrapSplitButton();
+    void ExposeDialogTexts();
     void ConnectHandlers();
     void ZqWinController1WndProc(TZqWinController* sender, QEvent* msg, bool& handled,
                                  const std::function<bool()>& next);
@@ -153,6 +154,7 @@ private:
     // Set once LoadSettings has run: a start-up that ended early leaves the file alone.
     bool settingsLoaded_ = false;
     std::string settingsWriteFile_;
+    bool applyLanguageFiles_;
 };
 
 }  // namespace vok

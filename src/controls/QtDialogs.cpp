@@ -55,7 +55,16 @@ public:
         // Texts use CR LF line breaks.
         QString text = QString::fromStdString(message.Text);
         text.replace("\r\n", "\n");
+        // A box taller than the screen would hide its buttons: a long text shows its
+        // first lines, and the whole of it behind the box's details button.
+        constexpr int kShownLines = 40;
+        QString details;
+        if (text.count('\n') > kShownLines) {
+            details = text;
+            text = text.section('\n', 0, kShownLines - 1) + "\n...";
+        }
         QMessageBox box(icon, QString::fromStdString(message.Caption), text, buttons, DialogOwner());
+        if (!details.isEmpty()) box.setDetailedText(details);
         switch (box.exec()) {
         case QMessageBox::Cancel: return mbCancel;
         case QMessageBox::Yes: return mbYes;

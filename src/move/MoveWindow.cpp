@@ -18,6 +18,7 @@
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 
@@ -56,6 +57,7 @@ int ViewCoordinate(int v) { return std::clamp(v, -100000, 100000); }
 TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
     setObjectName("Form4");
+    AddLanguageSection("[Move Form]", this);
     setWindowTitle("Move Monster");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);

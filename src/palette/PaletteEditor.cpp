@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "support/AppInfo.h"
+#include "controls/Dialogs.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 namespace {
@@ -72,6 +74,7 @@ void TPaletteBox::mouseReleaseEvent(QMouseEvent* event) {
 TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Palette Form"), dialogs_(dialogs) {
     setObjectName("Form2");
+    AddLanguageSection("[Palette Form]", this);
     setWindowTitle("Palette Editor");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

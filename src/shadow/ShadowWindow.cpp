@@ -5,33 +5,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolTip>
 #include <algorithm>
 
 #include "support/AppInfo.h"
 #include "controls/Dialogs.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
+#include "controls/LanguageSections.h"
+#include "controls/Windows1252.h"
 #include "pictures/BitmapImage.h"
 
 namespace vok {
 
 namespace {
-
-// Single-byte texts are Windows-1252: 0x80 to 0x9F hold typographic characters
-// (0x97 is the long dash of the separator rows).
-QString FromWindows1252(const std::string& text) {
-    static const char16_t kRow80[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-                                        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    QString result;
-    result.reserve(qsizetype(text.size()));
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        result += byte >= 0x80 && byte < 0xA0 ? QChar(kRow80[byte - 0x80]) : QChar(byte);
-    }
-    return result;
-}
 
 constexpr int kItemHeight = 13;
 
@@ -82,6 +68,7 @@ void TShadowImage::mouseReleaseEvent(QMouseEvent* event) {
 TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     setObjectName("Form3");
+    AddLanguageSection("[Shadow Form]", this);
     setWindowTitle("Generate Shadow and Selection");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
@@ -188,13 +175,7 @@ void TForm3::Button1Click() {
 
 void TForm3::Button2Click() { reject(); }
 
-bool TForm3::Image1ContextPopup(QWidget* control, const QPoint& pos) {
-    QString text = LongHint(Hint(control));
-    if (text.isEmpty()) return false;
-    text.replace("\r\n", "\n");
-    QToolTip::showText(control->mapToGlobal(pos), text, control);
-    return true;
-}
+bool TForm3::Image1ContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
 void TForm3::changeEvent(QEvent* event) {
     // Minimizing the window minimizes the whole program.

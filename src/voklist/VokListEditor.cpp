@@ -14,6 +14,8 @@
 #include "voklist/VokListGlyphs.h"
 #include "voklist/VokListNames.h"
 #include "voklist/VokListPreview.h"
+#include "controls/Dialogs.h"
+#include "controls/LanguageSections.h"
 
 namespace vok {
 
@@ -49,6 +51,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect place, const ch
 TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " VokList Form"), dialogs_(dialogs) {
     setObjectName("Form5");
+    AddLanguageSection("[VokList Form]", this);
     setWindowTitle("VokList Editor");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 

@@ -1,0 +1,170 @@
+// Language files applied to the real windows: texts, lists, fonts, the error box, the
+// files read at start-up, and the translator's check.
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <fstream>
+
+#include "app/MainWindowFixture.h"
+#include "controls/ContextHint.h"
+#include "controls/ControlHint.h"
+#include "controls/ZqSimpleHintWindow.h"
+#include "controls/LmHintComboBox.h"
+#include "lang/HelpWindow.h"
+#include "lang/LanguageFiles.h"
+#include "lang/WidgetLangNode.h"
+#include "move/MoveWindow.h"
+#include "support/AppInfo.h"
+#include "support/ZqSysUtils.h"
+
+namespace vok::test {
+namespace {
+
+class LanguageWindowsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        WriteCreatureTable();
+        previousAppPath = AppPath();
+        SetAppPath(folder.path().toStdString());  // no language file beside the program
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        SetAppPath(previousAppPath);
+    }
+    std::string Load(const std::string& text) {
+        std::string errors;
+        LoadLanguage(dialogs, text, false, errors);
+        return errors;
+    }
+    std::string previousAppPath;
+};
+
+TEST_F(LanguageWindowsTest, SetsTextsListsAndHintsOfTheWindows) {
+    TForm1& f = Open();
+    EXPECT_EQ(Load("Caption\tbefore any header\r\n"
+                   "[Main Form]\tone column: ignored\r\n"
+                   "\t[main form]\r\n"
+                   "Caption\tVok-Werkzeug\r\n"
+                   "button6.caption\tVereinen\tthird column\r\n"
+                   "Button6.Hint\t|Lang\nzwei Zeilen\r\n"
+                   "ComboBox1.Items.Strings\tEins\nZwei\nDrei\r\n"
+                   "Edit1.Text\tfrei\r\n"
+                   "OpenPictureDialog2.Title\tQuellen w\xe4hlen\r\n"
+                   "\t[Help]\r\n"
+                   "Memo1.Lines.Strings\tErste\nZweite\n\nVierte \xe4\r\n"),
+              "");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(f.windowTitle(), "Vok-Werkzeug");
+    EXPECT_EQ(f.Button6->text(), "Vereinen");
+    EXPECT_EQ(Hint(f.Button6), "|Lang\r\nzwei Zeilen");
+    EXPECT_EQ(f.Button6->toolTip(), "");
+    ASSERT_EQ(f.ComboBox1->count(), 3);
+    EXPECT_EQ(f.ComboBox1->itemText(2), "Drei");
+    EXPECT_EQ(f.Edit1->text(), "frei");
+    EXPECT_EQ(f.OpenPictureDialog2.Title, "Quellen w\xc3\xa4hlen");
+    EXPECT_EQ(HelpWindow()->Memo1->toPlainText(), QString::fromUtf8("Erste\nZweite\n\nVierte \xc3\xa4"));
+}
+
+TEST_F(LanguageWindowsTest, ReportsWhatItCouldNotApplyInOneBox) {
+    TForm1& f = Open();
+    EXPECT_EQ(Load("\t[Main Form]\r\nButton1.Name\tKnopf\r\nButton99.Caption\tx\r\nFont.Charset\t256\r\n"
+                   "Button1.Font.Charset\t204\r\nOpenDialog4.Name\tx\r\n\t[Move Form]\r\nCaption\tok\r\nPanel9.Hint\tx\r\n\t[Side Form]\r\n"
+                   "Caption\tskipped silently\r\n"),
+              "[Main Form]\r\nThe following properties weren't loaded:\r\n  Button1.Name\r\n  Button99.Caption\r\n"
+              "  Font.Charset\r\n  OpenDialog4.Name\r\n\r\n[Move Form]\r\nThe following properties weren't loaded:\r\n  Panel9.Hint\r\n"
+              "\r\n[Side Form]\r\nUnknown section.\r\n");
+    EXPECT_EQ(f.Button1->objectName(), "Button1");
+    EXPECT_EQ(FontCharset(f.Button1), 204);
+    EXPECT_EQ(FontCharset(&f), 1);
+    EXPECT_EQ(f.Form4->windowTitle(), "ok");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].Caption, "Language loaded with errors");
+    EXPECT_EQ(dialogs.messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.messages[0].Text.substr(0, 13), "[Main Form]\r\n");
+}
+
+TEST_F(LanguageWindowsTest, CharsetsOfFormsAndEditsApartAndByName) {
+    TForm1& f = Open();
+    EXPECT_EQ(Load("\t[Main Form]\r\nFont.Charset\tRUSSIAN_CHARSET\r\n"), "");
+    EXPECT_EQ(FontCharset(&f), 204);
+    EXPECT_EQ(Load("\t[Main Form]\r\nGlobalCharset\tGREEK_CHARSET\r\nEditsCharset\tBALTIC_CHARSET\r\n"
+                   "GlobalCharset\t222\r\n"),
+              "");
+    EXPECT_EQ(FontCharset(&f), 161);
+    EXPECT_EQ(FontCharset(f.Button6), 161);
+    EXPECT_EQ(FontCharset(f.Edit1), 186);
+    EXPECT_EQ(FontCharset(f.Memo1), 186);
+    // Another window's controls are not the main window's.
+    EXPECT_EQ(FontCharset(f.Form4), 1);
+}
+
+TEST_F(LanguageWindowsTest, TextsReadInTheCharacterSetOfTheirFont) {
+    TForm1& f = Open();
+    // "\xcd\xee\xe2\xfb\xe9" is "Новый" in Windows-1251, "Íîâûé" in Windows-1252.
+    EXPECT_EQ(Load("\t[Main Form]\r\nButton2.Caption\t\xcd\xee\xe2\xfb\xe9\r\nFont.Charset\tRUSSIAN_CHARSET\r\n"
+                   "Button1.Caption\t\xcd\xee\xe2\xfb\xe9\r\n"),
+              "");
+    EXPECT_EQ(f.Button1->text(), QString::fromUtf8("\xd0\x9d\xd0\xbe\xd0\xb2\xd1\x8b\xd0\xb9"));
+    EXPECT_EQ(f.Button2->text(), QString::fromUtf8("\xc3\x8d\xc3\xae\xc3\xa2\xc3\xbb\xc3\xa9"));
+}
+
+TEST_F(LanguageWindowsTest, StartUpAppliesTheSecondFileOverTheFirst) {
+    const std::string beside = AppPath();
+    WriteFileText(beside + "Language.txt", "\t[Main Form]\r\nButton1.Caption\tNeu\r\nButton2.Caption\tOeffnen\r\n");
+    WriteFileText(beside + "Language1.txt", "\t[Main Form]\r\nButton2.Caption\tAuf\r\nButton77.Caption\tx\r\n");
+    TForm1& f = Open();
+    EXPECT_EQ(f.Button1->text(), "Neu");
+    EXPECT_EQ(f.Button2->text(), "Auf");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].Text.find("Button77.Caption"), std::string::npos);
+}
+
+TEST_F(LanguageWindowsTest, RightClickShowsTheTranslatedLongHint) {
+    TForm1& f = Open();
+    Load("\t[Main Form]\r\nLabel11.Hint\tFarben|Wandeln Sie das Bild in %s Farben um.\r\n");
+    const QPoint at = f.Label11->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, f.Label11->mapToGlobal(at));
+    QApplication::sendEvent(f.Label11, &event);
+    TZqSimpleHintWindow* hint = ContextHintWindow();
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_EQ(hint->Text(), "Wandeln Sie das Bild in 256 Farben um.");
+    HideHint(false);
+}
+
+std::string ShippedFile(const char* name) { return ReadFileText(std::string(VOK_DATA_SOURCE_DIR) + "/" + name); }
+
+TEST_F(LanguageWindowsTest, ShippedFilesApplyCleanly) {
+    TForm1& f = Open();
+    EXPECT_EQ(Load(ShippedFile("Language.txt")), "");
+    EXPECT_EQ(f.Button6->text(), "Combine");
+    EXPECT_GT(HelpWindow()->Memo1->blockCount(), 50);
+    EXPECT_EQ(Load(ShippedFile("translations/Language-German.txt")), "");
+    EXPECT_NE(f.Button6->text(), "Combine");
+    EXPECT_GT(HelpWindow()->Memo1->blockCount(), 50);
+}
+
+TEST_F(LanguageWindowsTest, TheCheckPrintsTheErrorTextAndAnswersByExitCode) {
+    const QString bad = folder.filePath("bad.txt");
+    WriteFileText(bad.toStdString(), "\t[Main Form]\r\nNoSuch.Caption\tx\r\n");
+    QProcess check;
+    check.start(VOK_VOKTOOL, {"--check-language", bad});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 1);
+    EXPECT_EQ(check.readAllStandardOutput(), "[Main Form]\nThe following properties weren't loaded:\n  NoSuch.Caption\n");
+    check.start(VOK_VOKTOOL, {"--check-language", QString(VOK_DATA_SOURCE_DIR) + "/Language.txt"});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0);
+    EXPECT_EQ(check.readAllStandardOutput(), "");
+    check.start(VOK_VOKTOOL, {"--check-language"});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 2);
+}
+
+}  // namespace
+}  // namespace vok::test
