@@ -3,6 +3,7 @@
 // dialogs and keep what Combine leaves for Split.
 #include <QCheckBox>
 
+#include "controls/ProgressDialog.h"
 #include "colours/ColourFiles.h"
 #include "colours/Combine.h"
 #include "app/MainWindow.h"
@@ -34,8 +35,9 @@ void TForm1::Button6Click() {
 
     // A Combine that fails keeps the record of the last one that succeeded, and the
     // Split proposals that go with it.
+    TProgressDialog progress(this, "Combining frames...");
     const SplitRecord record = CombineFiles(frames, output, StandardColorTable,
-                                            ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()});
+                                            ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
     OpenPictureDialog3.FileName = output;
     SavePictureDialog2.FileName = CombineOrder(frames).front();
     UseSplitRecord(record);
@@ -57,14 +59,16 @@ void TForm1::Button7Click() {
     record.PartHeights.assign(PartHeights.begin(), PartHeights.end());
     record.PartNames = PartNames;
     if (record.empty()) return;  // nothing combined yet
+    TProgressDialog progress(this, "Writing frames...");
     SplitFile(OpenPictureDialog3.FileName, record, ExtractFilePath(SavePictureDialog2.FileName), StandardColorTable,
-              ZqSpinEdit3->Value(), ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()});
+              ZqSpinEdit3->Value(), ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
 }
 
 void TForm1::Button8Click() {
     ReadStandardColors();
     if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
-    DeleteShadowsInFiles(ChosenFiles(OpenPictureDialog1), StandardColorTable);
+    TProgressDialog progress(this, "Writing frames...");
+    DeleteShadowsInFiles(ChosenFiles(OpenPictureDialog1), StandardColorTable, &progress);
 }
 
 void TForm1::Button9Click() {
@@ -76,7 +80,9 @@ void TForm1::Button9Click() {
     settings.copyBackground = CheckBox1->isChecked();
     settings.dx = ZqSpinEdit1->Value();
     settings.dy = ZqSpinEdit2->Value();
-    CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings);
+    TProgressDialog progress(this, "Writing frames...");
+    CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings,
+                       &progress);
 }
 
 }  // namespace vok

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
 
@@ -12,6 +13,7 @@ namespace vok::cli {
 namespace {
 
 struct CombineArgs {
+    bool quiet = false;
     ColourArgs colour;
     std::string out;
     std::vector<std::string> frames;
@@ -19,13 +21,16 @@ struct CombineArgs {
 
 RunCommand DeclareCombine(CLI::App& app) {
     auto a = std::make_shared<CombineArgs>();
+    DeclareQuiet(app, a->quiet);
     a->colour.declare(app, true);
     app.add_option("-o", a->out, "The combined 24-bit picture to write; its record for split is OUT.parts")
         ->type_name("OUT")
         ->required();
     app.add_option("FRAME", a->frames, "The frame pictures, joined side by side in name order")->required();
     return [a] {
-        const SplitRecord record = CombineFiles(a->frames, a->out, a->colour.colors(), a->colour.options);
+        TerminalProgress progress("frames read", a->quiet);
+        const SplitRecord record =
+            CombineFiles(a->frames, a->out, a->colour.colors(), a->colour.options, &progress);
         SaveSplitRecord(record, SplitRecordFileName(a->out));
         return 0;
     };

@@ -5,18 +5,21 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "shadow/ShadowJob.h"
 
 namespace vok::cli {
 namespace {
 
 struct GenerateArgs {
+    bool quiet = false;
     std::string listFile;
     int baseLine = 0;
 };
 
 RunCommand DeclareGenerate(CLI::App& app) {
     auto a = std::make_shared<GenerateArgs>();
+    DeclareQuiet(app, a->quiet);
     app.add_option("--base-line", a->baseLine,
                    "The row the figure stands on (default: the list's setting, or found from the frames)")
         ->type_name("N");
@@ -25,7 +28,8 @@ RunCommand DeclareGenerate(CLI::App& app) {
         TShadowJob job;
         job.Open(a->listFile);
         if (app.count("--base-line") > 0) job.SetBaseLine(a->baseLine);
-        job.Save();
+        TerminalProgress progress("frames written", a->quiet);
+        job.Save(&progress);
         std::printf("%d\n", int(job.BaseLine()));
         return 0;
     };

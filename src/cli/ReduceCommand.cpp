@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "ColourArgs.h"
 #include "colours/ReduceFrames.h"
 
@@ -12,6 +13,7 @@ namespace vok::cli {
 namespace {
 
 struct ReduceArgs {
+    bool quiet = false;
     ColourArgs colour;
     ReduceSettings settings;
     std::string folder, dither = "none";
@@ -20,6 +22,7 @@ struct ReduceArgs {
 
 RunCommand DeclareReduce(CLI::App& app) {
     auto a = std::make_shared<ReduceArgs>();
+    DeclareQuiet(app, a->quiet);
     a->colour.declare(app, true);
     app.add_option("--dither", a->dither, "none (the default, for sprite art) or fs (Floyd-Steinberg)")
         ->check(CLI::IsMember({"none", "fs"}));
@@ -30,7 +33,8 @@ RunCommand DeclareReduce(CLI::App& app) {
     return [a] {
         a->settings.dither = a->dither == "fs";
         a->settings.options = a->colour.options;
-        ReduceFiles(a->frames, a->folder, a->colour.colors(), a->settings);
+        TerminalProgress progress("frames written", a->quiet);
+        ReduceFiles(a->frames, a->folder, a->colour.colors(), a->settings, &progress);
         return 0;
     };
 }

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
 
@@ -12,21 +13,25 @@ namespace vok::cli {
 namespace {
 
 struct DeleteArgs {
+    bool quiet = false;
     ColourArgs colour;
     std::vector<std::string> frames;
 };
 
 RunCommand DeclareDelete(CLI::App& app) {
     auto a = std::make_shared<DeleteArgs>();
+    DeclareQuiet(app, a->quiet);
     a->colour.declare(app, false);
     app.add_option("FRAME", a->frames, "The frames to clean, saved in place")->required();
     return [a] {
-        DeleteShadowsInFiles(a->frames, a->colour.colors());
+        TerminalProgress progress("frames written", a->quiet);
+        DeleteShadowsInFiles(a->frames, a->colour.colors(), &progress);
         return 0;
     };
 }
 
 struct CopyArgs {
+    bool quiet = false;
     ColourArgs colour;
     ShadowCopySettings settings;
     std::vector<std::string> sources, targets;
@@ -34,6 +39,7 @@ struct CopyArgs {
 
 RunCommand DeclareCopy(CLI::App& app) {
     auto a = std::make_shared<CopyArgs>();
+    DeclareQuiet(app, a->quiet);
     a->colour.declare(app, false);
     app.add_flag("--no-overwrite", [a](std::int64_t) { a->settings.overwrite = false; },
                  "Copy special pixels only where the target has background");
@@ -48,7 +54,8 @@ RunCommand DeclareCopy(CLI::App& app) {
         ->type_name("T...")
         ->required();
     return [a] {
-        CopyShadowsInFiles(a->sources, a->targets, a->colour.colors(), a->settings);
+        TerminalProgress progress("frames written", a->quiet);
+        CopyShadowsInFiles(a->sources, a->targets, a->colour.colors(), a->settings, &progress);
         return 0;
     };
 }

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "move/FrameShift.h"
 
 namespace vok::cli {
@@ -14,12 +15,14 @@ namespace vok::cli {
 namespace {
 
 struct ShiftArgs {
+    bool quiet = false;
     int dx = 0, dy = 0;
     std::vector<std::string> frames;
 };
 
 RunCommand DeclareShift(CLI::App& app) {
     auto a = std::make_shared<ShiftArgs>();
+    DeclareQuiet(app, a->quiet);
     app.add_option("--dx", a->dx, "Pixels to the right (negative: to the left)")->type_name("N");
     app.add_option("--dy", a->dy, "Pixels down (negative: up)")->type_name("N");
     app.add_option("FRAME", a->frames, "The frames to shift, each file once, saved in place")->required();
@@ -29,7 +32,8 @@ RunCommand DeclareShift(CLI::App& app) {
         // Every frame loads before the first is written: a bad one leaves all files as they were.
         shifter.LoadAll();
         shifter.ShiftAll(a->dx, a->dy);
-        shifter.Save();
+        TerminalProgress progress("frames written", a->quiet);
+        shifter.Save(&progress);
         return 0;
     };
 }

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliCommands.h"
+#include "TerminalProgress.h"
 #include "ColourArgs.h"
 #include "colours/ColourFiles.h"
 #include "colours/Split.h"
@@ -14,6 +15,7 @@ namespace vok::cli {
 namespace {
 
 struct SplitArgs {
+    bool quiet = false;
     ColourArgs colour;
     std::string parts, folder, combined;
     int tolerance = 0;
@@ -21,6 +23,7 @@ struct SplitArgs {
 
 RunCommand DeclareSplit(CLI::App& app) {
     auto a = std::make_shared<SplitArgs>();
+    DeclareQuiet(app, a->quiet);
     a->colour.declare(app, true);
     app.add_option("--tolerance", a->tolerance,
                    "How far a reduced colour may lie from a standard colour and still count as it (0 to 444; "
@@ -37,8 +40,9 @@ RunCommand DeclareSplit(CLI::App& app) {
         const StandardColorTable colors = a->colour.colors();
         const SplitRecord record = LoadSplitRecord(a->parts);
         const bool folderGiven = app.count("-o") > 0;
+        TerminalProgress progress("frames written", a->quiet);
         SplitFile(a->combined, record, folderGiven ? a->folder : ExtractFilePath(a->parts), colors, a->tolerance,
-                  a->colour.options);
+                  a->colour.options, &progress);
         return 0;
     };
 }

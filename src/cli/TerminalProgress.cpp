@@ -4,7 +4,13 @@
 
 #include <cstdio>
 
+#include <CLI/CLI.hpp>
+
 namespace vok::cli {
+
+void DeclareQuiet(CLI::App& app, bool& quiet) {
+    app.add_flag("--quiet", quiet, "Show no progress (it is shown only when stderr is a terminal)");
+}
 
 TerminalProgress::TerminalProgress(std::string what, bool quiet)
     : what_(std::move(what)), shown_(!quiet && isatty(STDERR_FILENO) == 1) {}

@@ -5,7 +5,14 @@
 
 #include "support/Progress.h"
 
+namespace CLI {
+class App;
+}
+
 namespace vok::cli {
+
+// Declares --quiet, which keeps the progress off the terminal.
+void DeclareQuiet(CLI::App& app, bool& quiet);
 
 class TerminalProgress : public IProgress {
 public:

@@ -14,17 +14,20 @@
 namespace vok {
 
 SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
-                         const StandardColorTable& colors, const ColourOptions& options) {
+                         const StandardColorTable& colors, const ColourOptions& options, IProgress* progress) {
     const std::vector<std::string> sorted = CombineOrder(files);
+    const int total = int(sorted.size());
     SplitRecord record;
     std::vector<Bitmap> frames;
     frames.reserve(sorted.size());
     for (const std::string& file : sorted) {
+        CheckProgress(progress, int(frames.size()), total);
         frames.push_back(LoadPicture(file));
         record.PartNames.push_back(ExtractFileName(file));
         record.PartWidths.push_back(frames.back().width());
         record.PartHeights.push_back(frames.back().height());
     }
+    CheckProgress(progress, total, total);
     const Bitmap combined = CombinePictures(frames, colors, options);
     frames = {};
     SavePicture(combined, outFile);
@@ -32,7 +35,8 @@ SplitRecord CombineFiles(const std::vector<std::string>& files, const std::strin
 }
 
 void SplitFile(const std::string& combinedFile, const SplitRecord& record, const std::string& folder,
-               const StandardColorTable& colors, int tolerance, const ColourOptions& options) {
+               const StandardColorTable& colors, int tolerance, const ColourOptions& options,
+               IProgress* progress) {
     const Bitmap combined = LoadPicture(combinedFile);
     CheckCombinedSize(combined, record, combinedFile);
     const SplitMode mode = ChooseSplitMode(combined, colors, options);
@@ -41,23 +45,30 @@ void SplitFile(const std::string& combinedFile, const SplitRecord& record, const
     const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
     int x = 0;
     for (std::size_t k = 0; k < record.size(); ++k) {
+        CheckProgress(progress, int(k), int(record.size()));
         const Bitmap frame = CutFrame(combined, x, record.PartWidths[k], record.PartHeights[k],
                                       mode == SplitMode::PlainCut ? nullptr : &palette);
         SavePicture(frame, prefix + record.PartNames[k]);
         x += record.PartWidths[k];
     }
+    FinishProgress(progress, int(record.size()));
 }
 
-void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors) {
-    for (const std::string& file : files) {
+void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors,
+                          IProgress* progress) {
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        CheckProgress(progress, int(k), int(files.size()));
+        const std::string& file = files[k];
         Bitmap picture = LoadPicture(file);
         DeleteShadows(picture, colors);
         SavePicture(picture, file);
     }
+    FinishProgress(progress, int(files.size()));
 }
 
 void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vector<std::string>& targets,
-                        const StandardColorTable& colors, const ShadowCopySettings& settings) {
+                        const StandardColorTable& colors, const ShadowCopySettings& settings,
+                        IProgress* progress) {
     if (sources.size() != targets.size()) throw Exception("Different number of pictures");
     std::vector<std::string> sortedSources = sources, sortedTargets = targets;
     SortFileNames(sortedSources);
@@ -77,10 +88,12 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
         pairs.push_back(std::move(pair));
     }
     for (std::size_t k = 0; k < pairs.size(); ++k) {
+        CheckProgress(progress, int(k), int(pairs.size()));
         CopyShadows(pairs[k].target, pairs[k].source, colors, settings);
         SavePicture(pairs[k].target, sortedTargets[k]);
         pairs[k] = Pair{};  // release the pictures once saved
     }
+    FinishProgress(progress, int(pairs.size()));
 }
 
 std::string SplitRecordFileName(const std::string& combinedFile) { return combinedFile + ".parts"; }

@@ -9,6 +9,7 @@
 #include "colours/ShadowCopy.h"
 #include "colours/SplitRecord.h"
 #include "colours/StandardColors.h"
+#include "support/Progress.h"
 
 namespace vok {
 
@@ -16,16 +17,19 @@ namespace vok {
 // picture to outFile and returns what Split needs. Any failure raises before the
 // record is returned.
 SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
-                         const StandardColorTable& colors, const ColourOptions& options);
+                         const StandardColorTable& colors, const ColourOptions& options,
+                         IProgress* progress = nullptr);
 
 // Loads the combined picture and writes each frame to folder + its recorded name
 // (an empty folder is the working folder). Nothing is written when the picture
 // cannot be loaded or is too small; frames written before a later failure stay written.
 void SplitFile(const std::string& combinedFile, const SplitRecord& record, const std::string& folder,
-               const StandardColorTable& colors, int tolerance, const ColourOptions& options);
+               const StandardColorTable& colors, int tolerance, const ColourOptions& options,
+               IProgress* progress = nullptr);
 
 // Each file in the given order: load, delete, save. Files saved before a failure stay changed.
-void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors);
+void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors,
+                          IProgress* progress = nullptr);
 
 // Pairs sources and targets in case-insensitive order of their names and copies each
 // pair into its target file; "Different number of pictures" when the lists differ in
@@ -33,7 +37,8 @@ void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardC
 // unreadable file, an unsupported layout or a too small source changes nothing; a failing
 // save leaves the targets saved before it changed.
 void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vector<std::string>& targets,
-                        const StandardColorTable& colors, const ShadowCopySettings& settings);
+                        const StandardColorTable& colors, const ShadowCopySettings& settings,
+                        IProgress* progress = nullptr);
 
 // The record file that goes with a combined picture: its name + ".parts".
 std::string SplitRecordFileName(const std::string& combinedFile);

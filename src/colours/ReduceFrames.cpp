@@ -1,5 +1,7 @@
 #include "colours/ReduceFrames.h"
 
+#include "pcx/PictureFiles.h"
+
 #include <algorithm>
 #include <array>
 
@@ -141,14 +143,14 @@ Bitmap FrameReducer::reduce(const Bitmap& frame) const {
 }
 
 void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
-                 const ReduceSettings& settings) {
+                 const ReduceSettings& settings, IProgress* progress) {
     // Combine's order, so that two frames of one name end as Split would leave them.
     const std::vector<std::string> sorted = CombineOrder(files);
     std::vector<Bitmap> frames;
     frames.reserve(sorted.size());
     for (const std::string& file : sorted) {
         try {
-            frames.push_back(LoadBitmapFromFile(file));
+            frames.push_back(LoadPicture(file));
         } catch (const EInvalidGraphic& e) {
             // Among thousands of frames the user needs to know which one.
             throw EInvalidGraphic("\"" + file + "\": " + e.what());
@@ -157,10 +159,12 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
     const FrameReducer reducer(frames, colors, settings);
     const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
     for (std::size_t k = 0; k < frames.size(); ++k) {
+        CheckProgress(progress, int(k), int(frames.size()));
         const Bitmap out = reducer.reduce(frames[k]);
         frames[k] = Bitmap();
-        SaveBitmapToFile(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
+        SavePicture(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
     }
+    FinishProgress(progress, int(frames.size()));
 }
 
 }  // namespace vok

@@ -13,6 +13,7 @@
 #include "colours/Split.h"
 #include "colours/StandardColors.h"
 #include "pictures/Bitmap.h"
+#include "support/Progress.h"
 
 namespace vok {
 
@@ -65,6 +66,7 @@ void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out);
 // name, or over itself when the folder is empty. Frames written before a failing
 // save stay written.
 void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
-                 const ReduceSettings& settings);
+                 const ReduceSettings& settings,
+                 IProgress* progress = nullptr);
 
 }  // namespace vok

@@ -1,5 +1,7 @@
 #include "controls/Dialogs.h"
 
+#include "support/Progress.h"
+
 #include <exception>
 
 #include "support/AppInfo.h"
@@ -14,6 +16,8 @@ void IDialogs::ShowError(const std::string& message) {
 void RunReported(IDialogs& dialogs, const std::function<void()>& command) {
     try {
         command();
+    } catch (const ECancelled&) {
+        // The user stopped it; the files written so far are complete.
     } catch (const std::exception& e) {
         dialogs.ShowError(e.what());
     }

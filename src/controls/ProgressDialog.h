@@ -2,11 +2,11 @@
 // Progress of a window command: a dialog with Cancel that appears only when the work takes
 // longer than half a second. Cancel stops the command before its next file is written.
 #include <QPointer>
+#include <QProgressDialog>
 #include <QString>
 
 #include "support/Progress.h"
 
-class QProgressDialog;
 class QWidget;
 
 namespace vok {

@@ -97,10 +97,11 @@ void TFrameShifter::LoadAll() {
         if (FirstIndex(i) == i && !Failed[std::size_t(i)]) Picture(i);
 }
 
-std::vector<std::string> TFrameShifter::Save() {
+std::vector<std::string> TFrameShifter::Save(IProgress* progress) {
     std::vector<std::string> skipped;
     for (int i = 0; i < Count(); ++i) {
         if (FirstIndex(i) != i) continue;
+        CheckProgress(progress, i, Count());
         const Bitmap* picture = nullptr;
         if (!Failed[std::size_t(i)]) {
             try {
@@ -114,6 +115,7 @@ std::vector<std::string> TFrameShifter::Save() {
         }
         Store(ShiftedFrame(*picture, FrameOffsets[std::size_t(i)]), Name(i));
     }
+    FinishProgress(progress, Count());
     return skipped;
 }
 

@@ -6,6 +6,7 @@
 
 #include "pictures/Bitmap.h"
 #include "pictures/PicBuffer.h"
+#include "support/Progress.h"
 
 namespace vok {
 
@@ -53,7 +54,8 @@ public:
     // Writes each file once, in list order, shifted by its offset. A file whose
     // picture could not be loaded is not written; its name is returned. A failed
     // save raises its error and the files after it are not written.
-    std::vector<std::string> Save();
+    // The progress, when given, may stop it before the next file (ECancelled).
+    std::vector<std::string> Save(IProgress* progress = nullptr);
 
 private:
     TPicBuffer Pictures;

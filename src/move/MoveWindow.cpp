@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "controls/ProgressDialog.h"
 #include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
 #include "controls/ZqTimer.h"
@@ -255,7 +256,8 @@ void TForm4::Image1MouseUp(Qt::MouseButton button, int, int) {
 void TForm4::Button1Click() {
     // The window closes whatever happens; a failed save stops at its frame.
     RunReported(dialogs_, [this] {
-        const std::vector<std::string> skipped = Frames.Save();
+        TProgressDialog progress(this, "Writing frames...");
+        const std::vector<std::string> skipped = Frames.Save(&progress);
         if (skipped.empty()) return;
         std::string text = "These frames could not be loaded and were not saved:";
         for (const std::string& name : skipped) text += "\r\n" + name;

@@ -92,14 +92,16 @@ bool TShadowJob::Preview(int row, Bitmap& work) {
     return true;
 }
 
-void TShadowJob::Save() {
+void TShadowJob::Save(IProgress* progress) {
     for (int row = 0; row < RowCount(); ++row) {
         if (!FrameExists(row) || pictures_.FirstIndex(row) != row) continue;
+        CheckProgress(progress, row, RowCount());
         Bitmap& picture = Picture(row);
         if (!IsPicture8(picture)) continue;
         GenerateShadow(picture, baseLine_, Kind(), SelectionAt(row));
         SavePicture(picture, FramePath(row));
     }
+    FinishProgress(progress, RowCount());
     if (list_.BaseLineText == "Auto") {
         list_.BaseLineText = "Auto " + std::to_string(baseLine_);
         const std::string text = list_.HeaderText + list_.BaseLineText + list_.RestText;

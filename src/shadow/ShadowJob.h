@@ -11,6 +11,7 @@
 #include "pictures/PicBuffer.h"
 #include "shadow/ShadowGenerator.h"
 #include "shadow/ShadowList.h"
+#include "support/Progress.h"
 
 namespace vok {
 
@@ -45,7 +46,8 @@ public:
     // depths are skipped), then writes the base line into line 14 when it read
     // "Auto". The first failure ends it: earlier frames stay saved, the list is
     // not rewritten.
-    void Save();
+    // The progress, when given, may stop it before the next frame (ECancelled).
+    void Save(IProgress* progress = nullptr);
 
 private:
     // The buffered picture; after a failed load the file is tried again so that

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "support/AppInfo.h"
+#include "controls/ProgressDialog.h"
 #include "controls/Dialogs.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
@@ -169,7 +170,10 @@ void TForm3::Image1MouseUp(Qt::MouseButton button, int, int) {
 
 void TForm3::Button1Click() {
     // The window closes whatever happens; a failure ends the saving at its frame.
-    RunReported(dialogs_, [this] { Job.Save(); });
+    RunReported(dialogs_, [this] {
+        TProgressDialog progress(this, "Writing frames...");
+        Job.Save(&progress);
+    });
     accept();
 }
 

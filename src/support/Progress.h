@@ -1,7 +1,9 @@
 #pragma once
 // How a batch command reports how far it has come, and how the user stops it: the command
-// calls Step before each file it writes; false stops it there, so every file written before
-// stays complete and nothing after it is touched.
+// asks before each file it writes; a stop ends it there with ECancelled, so every file
+// written before stays complete and nothing after it is touched.
+#include "support/Errors.h"
+
 namespace vok {
 
 class IProgress {
@@ -11,9 +13,20 @@ public:
     virtual bool Step(int done, int total) = 0;
 };
 
-// Asks the optional progress; no progress means go on.
-inline bool ProgressGoesOn(IProgress* progress, int done, int total) {
-    return progress == nullptr || progress->Step(done, total);
+// The user stopped a command. Not a failure: the windows report nothing for it.
+class ECancelled : public Exception {
+public:
+    ECancelled() : Exception("Cancelled") {}
+};
+
+// Tells the optional progress how far the command is; ECancelled when the user stopped it.
+inline void CheckProgress(IProgress* progress, int done, int total) {
+    if (progress != nullptr && !progress->Step(done, total)) throw ECancelled();
+}
+
+// Tells the optional progress that all `total` steps are done.
+inline void FinishProgress(IProgress* progress, int total) {
+    if (progress != nullptr) progress->Step(total, total);
 }
 
 }  // namespace vok

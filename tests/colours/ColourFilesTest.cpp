@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,42 @@ TEST(ColourFiles, RecordAndListFiles) {
     EXPECT_EQ(t[0], 0x00FF00);
     EXPECT_LT(t[1], 0);
     EXPECT_EQ(t[2], 0xFF);
+}
+
+}  // namespace vok
+
+namespace vok {
+
+// Stops the command once `stopAt` steps are done, and remembers what it was told.
+struct StoppingProgress : IProgress {
+    int stopAt;
+    std::vector<std::pair<int, int>> steps;
+    explicit StoppingProgress(int at) : stopAt(at) {}
+    bool Step(int done, int total) override {
+        steps.emplace_back(done, total);
+        return done < stopAt;
+    }
+};
+
+TEST(ColourFiles, CancelStopsBeforeTheNextFileAndLeavesTheWrittenOnesComplete) {
+    TempFolder dir;
+    std::vector<std::string> files;
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) {
+        SaveBitmapToFile(FigureFrame(4, 3, int(files.size())), dir / name);
+        files.push_back(dir / name);
+    }
+    StoppingProgress beforeWriting(3);
+    EXPECT_THROW(CombineFiles(files, dir / "All.bmp", kDefaults, {}, &beforeWriting), ECancelled);
+    EXPECT_FALSE(std::filesystem::exists(dir / "All.bmp")) << "cancelled after reading, before the picture";
+
+    const SplitRecord record = CombineFiles(files, dir / "All.bmp", kDefaults, {});
+    SaveBitmapToFile(ReduceLosslessly(LoadBitmapFromFile(dir / "All.bmp"), kDefaults), dir / "reduced.bmp");
+    TempFolder out;
+    StoppingProgress afterOne(1);
+    EXPECT_THROW(SplitFile(dir / "reduced.bmp", record, out.Path(), kDefaults, 0, {}, &afterOne), ECancelled);
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"a.bmp"}));
+    EXPECT_EQ(LoadBitmapFromFile(out / "a.bmp").width(), 4);
+    EXPECT_EQ(afterOne.steps, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}}));
 }
 
 }  // namespace vok
