@@ -15,7 +15,7 @@
 #include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
 #include "controls/ZqTimer.h"
-#include "move/MoveImage.h"
+#include "controls/ImageView.h"
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
@@ -69,7 +69,9 @@ TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
 }
 
 void TForm4::CreateControls() {
-    Image1 = new TMoveImage(this);
+    Image1 = new TImageView(this);
+    Image1->AutoSize = true;
+    Image1->setCursor(Qt::CrossCursor);
     Image1->setObjectName("Image1");
     Image1->setGeometry(8, 8, kViewWidth, kViewHeight);
 
@@ -126,9 +128,9 @@ void TForm4::CreateControls() {
     Timer1->OnError = [this](const std::exception& e) { dialogs_.ShowError(e.what()); };
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    connect(Image1, &TMoveImage::MouseDown, this, &TForm4::Image1MouseDown);
-    connect(Image1, &TMoveImage::MouseMove, this, &TForm4::Image1MouseMove);
-    connect(Image1, &TMoveImage::MouseUp, this, &TForm4::Image1MouseUp);
+    connect(Image1, &TImageView::MouseDown, this, &TForm4::Image1MouseDown);
+    connect(Image1, &TImageView::MouseMove, this, &TForm4::Image1MouseMove);
+    connect(Image1, &TImageView::MouseUp, this, &TForm4::Image1MouseUp);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
     for (QWidget* control : std::initializer_list<QWidget*>{Image1, ListBox1, SpeedButton1, SpeedButton2, ZqSpeedButton1,

@@ -18,7 +18,7 @@ class QToolButton;
 namespace vok {
 
 class IDialogs;
-class TMoveImage;
+class TImageView;
 class TZqTimer;
 
 class TForm4 : public TZqModalForm {
@@ -37,7 +37,7 @@ public:
     void ShiftFrames(int dx, int dy);
 
     // Controls, named as designed.
-    TMoveImage* Image1;
+    TImageView* Image1;
     QListWidget* ListBox1;
     QToolButton* SpeedButton1;  // "Move All"
     QToolButton* SpeedButton2;  // "Move"

@@ -33,39 +33,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* ca
 
 }  // namespace
 
-TShadowImage::TShadowImage(QWidget* parent) : QWidget(parent) { setCursor(Qt::CrossCursor); }
-
-void TShadowImage::SetImage(QImage image) {
-    image_ = std::move(image);
-    update();
-}
-
-void TShadowImage::Clear() {
-    image_ = QImage();
-    update();
-}
-
-void TShadowImage::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
-
-void TShadowImage::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit MouseDown(event->button(), p.x(), p.y());
-}
-
-void TShadowImage::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit MouseMove(p.x(), p.y());
-}
-
-void TShadowImage::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    emit MouseUp(event->button(), p.x(), p.y());
-}
-
 TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     setObjectName("Form3");
@@ -74,7 +41,8 @@ TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
 
-    Image1 = new TShadowImage(this);
+    Image1 = new TImageView(this);
+    Image1->setCursor(Qt::CrossCursor);
     Image1->setObjectName("Image1");
     Image1->setGeometry(8, 8, 450, 400);
 
@@ -92,9 +60,9 @@ TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     Button2 = MakeButton(Panel1, "Button2", 86, "Cancel");
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    connect(Image1, &TShadowImage::MouseDown, this, &TForm3::Image1MouseDown);
-    connect(Image1, &TShadowImage::MouseMove, this, &TForm3::Image1MouseMove);
-    connect(Image1, &TShadowImage::MouseUp, this, &TForm3::Image1MouseUp);
+    connect(Image1, &TImageView::MouseDown, this, &TForm3::Image1MouseDown);
+    connect(Image1, &TImageView::MouseMove, this, &TForm3::Image1MouseMove);
+    connect(Image1, &TImageView::MouseUp, this, &TForm3::Image1MouseUp);
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     for (QWidget* control : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(ListBox1),

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <string>
 
+#include "controls/ImageView.h"
 #include "controls/ZqModalForm.h"
 #include "pictures/Bitmap.h"
 #include "shadow/ShadowJob.h"
@@ -19,29 +20,6 @@ class IDialogs;
 
 // A picture box: shows its image at the top-left corner, unscaled, and passes
 // its mouse events on in picture coordinates.
-class TShadowImage : public QWidget {
-    Q_OBJECT
-public:
-    explicit TShadowImage(QWidget* parent = nullptr);
-    void SetImage(QImage image);
-    void Clear();
-    const QImage& Image() const { return image_; }
-
-signals:
-    void MouseDown(Qt::MouseButton button, int x, int y);
-    void MouseMove(int x, int y);
-    void MouseUp(Qt::MouseButton button, int x, int y);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage image_;
-};
-
 class TForm3 : public TZqModalForm {
     Q_OBJECT
 public:
@@ -56,7 +34,7 @@ public:
     void ShowForVokList();
 
     // Controls, named as designed.
-    TShadowImage* Image1;
+    TImageView* Image1;
     QListWidget* ListBox1;
     QWidget* Panel1;
     QPushButton* Button1;  // OK

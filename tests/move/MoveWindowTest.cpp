@@ -9,7 +9,7 @@
 
 #include "controls/ScriptedDialogs.h"
 #include "controls/ZqTimer.h"
-#include "move/MoveImage.h"
+#include "controls/ImageView.h"
 #include "move/MoveWindow.h"
 #include "pcx/PictureFiles.h"
 #include "support/AppInfo.h"

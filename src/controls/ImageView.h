@@ -1,17 +1,19 @@
 #pragma once
-// The move window's view: shows its image unscaled at the top-left corner, with a
-// cross-hair cursor, and passes mouse events on in view coordinates.
+// A picture on a window, as the designer's image control shows it: drawn at the top-left
+// corner, and reporting the mouse in its own coordinates.
 #include <QImage>
 #include <QWidget>
 
 namespace vok {
 
-class TMoveImage : public QWidget {
+class TImageView : public QWidget {
     Q_OBJECT
 public:
-    explicit TMoveImage(QWidget* parent = nullptr);
-    // The widget takes the image's size.
+    explicit TImageView(QWidget* parent = nullptr);
+    // With AutoSize the control takes the size of each picture it is given.
+    bool AutoSize = false;
     void SetImage(QImage image);
+    void Clear();
     const QImage& Image() const { return image_; }
 
 signals:
