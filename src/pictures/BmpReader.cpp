@@ -13,6 +13,7 @@
 #include "pictures/BmpHeaders.h"
 #include "pictures/RleDecoder.h"
 #include "support/Errors.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok {
 
@@ -226,7 +227,7 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
 }
 
 Bitmap LoadBitmapFromFile(const std::string& fileName) {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) RaiseOpenError(fileName, errno);
     struct Closer {
         int fd;
@@ -267,16 +268,22 @@ Bitmap LoadBitmapFromFile(const std::string& fileName) {
         }
         return bitmap;
     }
-    // Anything else is read as it comes.
+    // Anything else (a pipe, a device) is read as it comes, up to a bound, and given
+    // up at once when it does not start like a picture.
+    constexpr std::size_t kMaxStreamBytes = std::size_t(256) << 20;
     bytes.resize(65536);
     std::size_t done = 0;
     for (;;) {
-        if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+        if (done == bytes.size()) {
+            if (done >= kMaxStreamBytes) RaiseInvalidBitmap();
+            bytes.resize(bytes.size() * 2);
+        }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) RaiseOpenError(fileName, errno);
         if (n == 0) break;
         done += std::size_t(n);
+        if (done >= 2 && (bytes[0] != 'B' || bytes[1] != 'M')) RaiseInvalidBitmap();
     }
     return DecodeBmp(bytes.data(), done);
 }

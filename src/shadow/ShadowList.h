@@ -26,6 +26,8 @@ struct TShadowList {
     std::int32_t SelectionEnd = 0;
     // From "Auto N" in line 14, else kUnset.
     std::int32_t BaseLine = kUnset;
+    // Line 14 read "Auto N": BaseLine holds N, whatever its value.
+    bool HasBaseLine = false;
     bool HasHeader = false;
     // Per row: the frame name as written, or empty for a separator row.
     std::vector<std::string> Names;
