@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "support/Errors.h"
 #include "support/ZqStrUtils.h"
 
 namespace vok::cli {
@@ -7,6 +8,13 @@ namespace vok::cli {
 std::vector<CliCommand>& Commands() {
     static std::vector<CliCommand> commands;
     return commands;
+}
+
+std::string FailureText(const std::exception& failure) {
+    const std::string message = failure.what();
+    const auto* own = dynamic_cast<const Exception*>(&failure);
+    if (!own || own->file().empty() || message.find('"' + own->file() + '"') != std::string::npos) return message;
+    return own->file() + ": " + message;
 }
 
 CliRegistrar::CliRegistrar(std::string name, std::string usage, std::function<int(const Args&)> run) {

@@ -23,6 +23,10 @@ struct CliCommand {
 
 std::vector<CliCommand>& Commands();
 
+// The text a failure is reported with: the file it concerns first ("FILE: message"),
+// unless the message already names it.
+std::string FailureText(const std::exception& failure);
+
 struct CliRegistrar {
     CliRegistrar(std::string name, std::string usage, std::function<int(const Args&)> run);
 };

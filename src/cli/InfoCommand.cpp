@@ -36,7 +36,7 @@ int RunInfo(const Args& args) {
                         BitsText(b).c_str(), b.colorTable().size());
         } catch (const std::exception& e) {
             std::fflush(stdout);
-            std::fprintf(stderr, "%s\n", e.what());
+            std::fprintf(stderr, "%s\n", FailureText(e).c_str());
             status = 1;
         }
     }

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
                          command.usage.c_str());
             return 2;
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "%s\n", e.what());
+            std::fprintf(stderr, "%s\n", vok::cli::FailureText(e).c_str());
             return 1;
         }
     }

@@ -221,12 +221,14 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
     Bitmap bitmap = PreparePicture(l, data, size);
     if (IsRle(l))
         DecodeRle(data + l.pixelOffset, size - l.pixelOffset, l.bitCount, bitmap);
-    else
-        std::memcpy(bitmap.bits(), data + l.pixelOffset, PixelBytes(bitmap, l, size));
+    else if (const std::size_t n = PixelBytes(bitmap, l, size); n > 0)
+        std::memcpy(bitmap.bits(), data + l.pixelOffset, n);
     return bitmap;
 }
 
-Bitmap LoadBitmapFromFile(const std::string& fileName) {
+namespace {
+
+Bitmap LoadBitmapFile(const std::string& fileName) {
     const int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) RaiseOpenError(fileName, errno);
     struct Closer {
@@ -286,6 +288,17 @@ Bitmap LoadBitmapFromFile(const std::string& fileName) {
         if (done >= 2 && (bytes[0] != 'B' || bytes[1] != 'M')) RaiseInvalidBitmap();
     }
     return DecodeBmp(bytes.data(), done);
+}
+
+}  // namespace
+
+Bitmap LoadBitmapFromFile(const std::string& fileName) {
+    try {
+        return LoadBitmapFile(fileName);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 }  // namespace vok

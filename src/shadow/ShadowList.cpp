@@ -42,7 +42,9 @@ std::string FramePart(const std::string& name) {
     return cut == std::string::npos ? name : name.substr(cut + 1);
 }
 
-TShadowList ReadShadowList(const std::string& fileName) {
+namespace {
+
+TShadowList ReadList(const std::string& fileName) {
     TShadowList list;
     std::string text;
     try {
@@ -113,6 +115,17 @@ TShadowList ReadShadowList(const std::string& fileName) {
         }
     }
     return list;
+}
+
+}  // namespace
+
+TShadowList ReadShadowList(const std::string& fileName) {
+    try {
+        return ReadList(fileName);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 }  // namespace vok

@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "support/Errors.h"
+#include "support/ZqSysUtils.h"
+
 namespace vok {
 namespace {
 
@@ -28,6 +31,26 @@ void SetAppPath(const std::string& folder) {
     std::string text = folder;
     if (text.empty() || (text.back() != '/' && text.back() != '\\')) text += '/';
     AppPathValue() = text;
+}
+
+std::string InstalledDataFolder() {
+    std::error_code error;
+    const std::filesystem::path besideBin = std::filesystem::path(AppPath()) / ".." / "share" / "voktool";
+    if (std::filesystem::is_directory(besideBin, error))
+        return std::filesystem::weakly_canonical(besideBin, error).string() + "/";
+#ifdef VOK_DATA_DIR
+    return std::string(VOK_DATA_DIR) + "/";
+#else
+    return besideBin.lexically_normal().string() + "/";
+#endif
+}
+
+std::string FindDataFile(const std::string& name) {
+    const std::string places[] = {name, AppPath() + name, InstalledDataFolder() + name};
+    for (const std::string& place : places)
+        if (FileExists(place)) return place;
+    throw Exception("Cannot find \"" + name + "\" in the working folder, in " + AppPath() + " or in " +
+                    InstalledDataFolder());
 }
 
 }  // namespace vok

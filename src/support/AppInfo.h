@@ -16,4 +16,12 @@ const std::string& AppPath();
 // Replaces the folder (the program entry sets it; tests point it elsewhere).
 void SetAppPath(const std::string& folder);
 
+// The installed data folder with a trailing '/': "share/voktool" beside the program's
+// "bin" folder, else the one the build was configured to install to.
+std::string InstalledDataFolder();
+// Where a data file ("MonVoks.dat", "Grid.pcx", a language file) is: the working
+// folder, then beside the program, then the installed data folder. Raises
+// vok::Exception naming the file and the places looked in when it is in none.
+std::string FindDataFile(const std::string& name);
+
 }  // namespace vok

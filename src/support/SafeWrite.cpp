@@ -95,7 +95,9 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
     WriteFileSafely(path, std::vector<ByteRange>{ByteRange{data, size}});
 }
 
-void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+namespace {
+
+void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
     if (name.empty()) RaiseOSError(ENOENT);
     // The same path rules and folder creation as every other file routine.
     const std::string path = FollowLinks(ToNativePath(name));
@@ -140,6 +142,17 @@ void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& piec
     if (!ok) ::unlink(tempName.c_str());
     ReleaseTemporaryFile();
     if (!ok) RaiseOSError(error);
+}
+
+}  // namespace
+
+void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+    try {
+        WriteSafely(name, pieces);
+    } catch (Exception& e) {
+        e.nameFile(name);
+        throw;
+    }
 }
 
 }  // namespace vok

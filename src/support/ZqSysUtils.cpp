@@ -100,9 +100,23 @@ bool CreatesFolders(int openFlags) { return (openFlags & O_CREAT) && !(openFlags
 
 }  // namespace
 
-TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) { return ReadWhole<TZqByteArray>(path, limit); }
+TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
+    try {
+        return ReadWhole<TZqByteArray>(path, limit);
+    } catch (Exception& e) {
+        e.nameFile(path);
+        throw;
+    }
+}
 
-std::string ReadFileText(const std::string& path, std::size_t limit) { return ReadWhole<std::string>(path, limit); }
+std::string ReadFileText(const std::string& path, std::size_t limit) {
+    try {
+        return ReadWhole<std::string>(path, limit);
+    } catch (Exception& e) {
+        e.nameFile(path);
+        throw;
+    }
+}
 
 void WriteFileText(const std::string& path, std::string_view text) {
     const int fd = OpenFileCreatingFolder(path, O_RDWR, CreationDisposition::CreateAlways);

@@ -24,16 +24,27 @@ std::string ReadListFile(const std::string& fileName) {
 }  // namespace
 
 std::vector<std::string> ReadVokList(const std::string& fileName, TVokListDocument& doc) {
-    return ParseVokListText(ReadListFile(fileName), doc);
+    try {
+        return ParseVokListText(ReadListFile(fileName), doc);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 void WriteVokList(const std::string& fileName, const TVokListDocument& doc) {
+    // WriteFileSafely names the file of its failures.
     const std::string text = VokListText(doc);
     WriteFileSafely(fileName, text.data(), text.size());
 }
 
 void ReadVokListFrameNames(const std::string& fileName, std::vector<std::string>& list) {
-    AppendVokListFrameNames(ReadListFile(fileName), list);
+    try {
+        AppendVokListFrameNames(ReadListFile(fileName), list);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen) {

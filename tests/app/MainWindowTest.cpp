@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, StartsWithEveryControlInPlace) {
         {"CheckBox4", {8, 122, 145, 17}, "No Background", false},
         {"ZqSpinEdit3", {152, 118, 40, 21}, "0", true},
         {"Button8", {8, 144, 185, 25}, "Delete Shadows and Selection", true},
-        {"Button9", {8, 179, 185, 25}, "Copy Shadows and Seletion", true},
+        {"Button9", {8, 179, 185, 25}, "Copy Shadows and Selection", true},
         {"CheckBox1", {6, 208, 107, 17}, "Copy background", true},
         {"CheckBox2", {120, 208, 73, 17}, "Overwrite", true},
         {"Label2", {8, 233, 13, 13}, "dX", true},
