@@ -42,20 +42,10 @@ std::string FramePart(const std::string& name) {
     return cut == std::string::npos ? name : name.substr(cut + 1);
 }
 
-namespace {
-
-TShadowList ReadList(const std::string& fileName) {
+TShadowList ParseShadowList(std::string_view original) {
     TShadowList list;
-    std::string text;
-    try {
-        text = ReadFileText(fileName, kMaxVokListBytes);
-    } catch (const EOSError& e) {
-        // Larger files, and endless pipes, are not VokLists.
-        if (e.code() == EFBIG) Corrupt();
-        throw;
-    }
     // Lines ending in a bare LF are read as lines; the rewrite of line 14 keeps CR LF.
-    text = WithCrLf(text);
+    const std::string text = WithCrLf(original);
     const auto lines = SplitListLines(text);
     int groupCounter = -1;
     bool selectionAllowed = true;
@@ -117,11 +107,17 @@ TShadowList ReadList(const std::string& fileName) {
     return list;
 }
 
-}  // namespace
-
 TShadowList ReadShadowList(const std::string& fileName) {
     try {
-        return ReadList(fileName);
+        std::string text;
+        try {
+            text = ReadFileText(fileName, kMaxVokListBytes);
+        } catch (const EOSError& e) {
+            // Larger files, and endless pipes, are not VokLists.
+            if (e.code() == EFBIG) Corrupt();
+            throw;
+        }
+        return ParseShadowList(text);
     } catch (Exception& e) {
         e.nameFile(fileName);
         throw;

@@ -5,6 +5,7 @@
 // be rewritten.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vok {
@@ -42,6 +43,7 @@ struct TShadowList {
 // without a space (or a header cut short), EConvertError for a number that is
 // not an integer, and the file error when the list cannot be read.
 TShadowList ReadShadowList(const std::string& fileName);
+TShadowList ParseShadowList(std::string_view text);
 
 // The part of a name after its last '/', '\\' or drive colon.
 std::string FramePart(const std::string& name);
