@@ -49,8 +49,12 @@ std::string FindDataFile(const std::string& name) {
     const std::string places[] = {name, AppPath() + name, InstalledDataFolder() + name};
     for (const std::string& place : places)
         if (FileExists(place)) return place;
-    throw Exception("Cannot find \"" + name + "\" in the working folder, in " + AppPath() + " or in " +
-                    InstalledDataFolder());
+    const auto shown = [](std::string folder) {
+        if (folder.size() > 1) folder.pop_back();
+        return folder;
+    };
+    throw Exception("Cannot find \"" + name + "\" in the working folder, beside the program (" + shown(AppPath()) +
+                    ") or in " + shown(InstalledDataFolder()));
 }
 
 }  // namespace vok
