@@ -141,8 +141,7 @@ void TForm1::FormCreate() {
         move(screen->availableGeometry().center() - rect().center());
 
     try {
-        // No folder: the table is looked up in the working folder.
-        MonVoksData = ReadFileBytes(MonVoksFileName);
+        MonVoksData = ReadFileBytes(FindDataFile(MonVoksFileName));
     } catch (const std::exception& e) {
         dialogs_.ShowError(e.what());
         return;  // the window opens all the same, without the rest

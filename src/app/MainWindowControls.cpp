@@ -100,7 +100,7 @@ void TForm1::CreateControls() {
 
     Button8 = MakeButton(this, "Button8", 8, 144, 185, 25, "Delete Shadows and Selection");
     SetHint(Button8, "|Deletes shadow and selection of a group of pictures.");
-    Button9 = MakeButton(this, "Button9", 8, 179, 185, 25, "Copy Shadows and Seletion");
+    Button9 = MakeButton(this, "Button9", 8, 179, 185, 25, "Copy Shadows and Selection");
     SetHint(Button9, "|You can copy shadow and selection from one group of pictures to another.");
     CheckBox1 = MakeCheckBox(this, "CheckBox1", 6, 208, 107, 17, "Copy background", true);
     SetHint(CheckBox1, CopyHint);

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of vokcli. Each command file registers itself with a static CliRegistrar that
 // declares its options once: the parser, the option checks and the help all come from it.
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +25,10 @@ struct CliCommand {
 };
 
 std::vector<CliCommand>& Commands();
+
+// The text a failure is reported with: the file it concerns first ("FILE: message"),
+// unless the message already names it.
+std::string FailureText(const std::exception& failure);
 
 struct CliRegistrar {
     explicit CliRegistrar(CliCommand command);

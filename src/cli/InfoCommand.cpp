@@ -40,7 +40,7 @@ int RunInfo(const std::vector<std::string>& files) {
                         BitsText(b).c_str(), b.colorTable().size());
         } catch (const std::exception& e) {
             std::fflush(stdout);
-            std::fprintf(stderr, "%s\n", e.what());
+            std::fprintf(stderr, "%s\n", FailureText(e).c_str());
             status = 1;
         }
     }

@@ -46,7 +46,7 @@ int RunVokcli(int argc, char** argv) {
             return run();
         } catch (const std::exception& e) {
             std::fflush(stdout);
-            std::fprintf(stderr, "%s\n", e.what());
+            std::fprintf(stderr, "%s\n", FailureText(e).c_str());
             return 1;
         }
     }

@@ -1,5 +1,8 @@
 #include "colours/ColourFiles.h"
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <utility>
 
 #include "colours/ColourListText.h"
@@ -30,6 +33,9 @@ SplitRecord CombineFiles(const std::vector<std::string>& files, const std::strin
     CheckProgress(progress, total, total);
     const Bitmap combined = CombinePictures(frames, colors, options);
     frames = {};
+    // An old record must never stand beside the new picture: it goes first, and the
+    // caller writes the new one after the picture is in place.
+    RemoveSplitRecord(SplitRecordFileName(outFile));
     SavePicture(combined, outFile);
     return record;
 }
@@ -103,10 +109,31 @@ void SaveSplitRecord(const SplitRecord& record, const std::string& fileName) {
     WriteFileSafely(fileName, text.data(), text.size());
 }
 
-SplitRecord LoadSplitRecord(const std::string& fileName) { return ParseSplitRecord(ReadFileText(fileName), fileName); }
+SplitRecord LoadSplitRecord(const std::string& fileName) {
+    std::string text;
+    try {
+        text = ReadFileText(fileName, kMaxSplitRecordBytes);
+    } catch (const EOSError& e) {
+        if (e.code() == ENOENT)
+            throw Exception("\"" + fileName + "\" does not exist: Split needs the record that Combine writes beside the combined picture");
+        if (e.code() == EFBIG) throw Exception("\"" + fileName + "\" is too large for a record of a Combine");
+        RaiseOpenError(fileName, e.code());
+    }
+    return ParseSplitRecord(text, fileName);
+}
+
+void RemoveSplitRecord(const std::string& fileName) {
+    if (::unlink(ToNativePath(fileName).c_str()) != 0 && errno != ENOENT)
+        throw Exception("Cannot delete file \"" + fileName + "\". " + std::strerror(errno));
+}
 
 StandardColorTable LoadStandardColors(const std::string& fileName) {
-    return StandardColorsFromText(ReadFileText(fileName));
+    try {
+        return StandardColorsFromText(ReadFileText(fileName, kMaxSplitRecordBytes));
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 }  // namespace vok

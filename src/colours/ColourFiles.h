@@ -14,8 +14,9 @@
 namespace vok {
 
 // Loads the frames in case-insensitive order of their names, writes the combined
-// picture to outFile and returns what Split needs. Any failure raises before the
-// record is returned.
+// picture to outFile and returns what Split needs. An old record beside outFile is
+// removed before the picture is replaced, so that no failure leaves a record beside a
+// picture it does not describe. Any failure raises before the record is returned.
 SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
                          const StandardColorTable& colors, const ColourOptions& options,
                          IProgress* progress = nullptr);
@@ -43,7 +44,12 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
 // The record file that goes with a combined picture: its name + ".parts".
 std::string SplitRecordFileName(const std::string& combinedFile);
 void SaveSplitRecord(const SplitRecord& record, const std::string& fileName);
+// Raises vok::Exception naming the file when it is missing, unreadable or not a record.
 SplitRecord LoadSplitRecord(const std::string& fileName);
+// Removes the record if there is one.
+void RemoveSplitRecord(const std::string& fileName);
+// Larger files are not records.
+inline constexpr std::size_t kMaxSplitRecordBytes = std::size_t(16) << 20;
 
 // A standard-colour list file in the memo's text form.
 StandardColorTable LoadStandardColors(const std::string& fileName);

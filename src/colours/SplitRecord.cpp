@@ -8,11 +8,12 @@ namespace vok {
 
 namespace {
 
+// A frame is at least one pixel wide and high.
 bool ReadSize(std::string_view text, std::int32_t& value) {
     if (text.empty()) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
-    return TryTextToInt(text, value);
+    return TryTextToInt(text, value) && value > 0;
 }
 
 bool SafeName(std::string_view name) {
@@ -44,7 +45,7 @@ SplitRecord ParseSplitRecord(std::string_view text, const std::string& fileName)
         if (second == std::string_view::npos || !ReadSize(line.substr(0, first), width) ||
             !ReadSize(line.substr(first + 1, second - first - 1), height) || !SafeName(line.substr(second + 1)))
             throw Exception("Line " + std::to_string(lineNumber) + " of \"" + fileName +
-                            "\" is not \"width height name\" with a file name without folder");
+                            "\" is not \"width height name\" with sizes above 0 and a file name without folder");
         record.PartWidths.push_back(width);
         record.PartHeights.push_back(height);
         record.PartNames.emplace_back(line.substr(second + 1));

@@ -32,18 +32,10 @@ void LoadLanguage(IDialogs& dialogs, std::string_view text, bool quiet, std::str
     dialogs.Message(box);
 }
 
-std::string FindLanguageFile(const std::string& name) {
-    for (const std::string& folder : {AppPath(), IncludeTrailingPathDelimiter(VOK_DATA_DIR)}) {
-        const std::string path = folder + name;
-        if (FileExists(path)) return path;
-    }
-    return {};
-}
-
 void LoadLanguageFiles(IDialogs& dialogs) {
     for (const char* name : {"Language.txt", "Language1.txt"}) {
         try {
-            const std::string path = FindLanguageFile(name);
+            const std::string path = LocateDataFile(name);
             if (path.empty()) continue;
             std::string errors;
             LoadLanguage(dialogs, ReadFileText(path), false, errors);

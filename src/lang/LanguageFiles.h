@@ -18,11 +18,8 @@ TZqLanguage ProgramLanguage();
 // "Language loaded with errors" box.
 void LoadLanguage(IDialogs& dialogs, std::string_view text, bool quiet, std::string& errors);
 
-// "Language.txt" beside the program, else in the installed data folder; empty when
-// neither holds it.
-std::string FindLanguageFile(const std::string& name);
-
-// Start-up: "Language.txt", then "Language1.txt" over it. A missing or unreadable
+// Start-up: "Language.txt", then "Language1.txt" over it, each from the working folder,
+// beside the program or the installed data folder. A missing or unreadable
 // file is skipped without a word.
 void LoadLanguageFiles(IDialogs& dialogs);
 

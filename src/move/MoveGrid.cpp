@@ -8,7 +8,11 @@
 
 namespace vok {
 
-std::string GridFileName() { return AppPath() + "Grid.pcx"; }
+std::string GridFileName() {
+    const std::string found = LocateDataFile("Grid.pcx");
+    // Not found anywhere: the name beside the program, so that the message names the file.
+    return found.empty() ? AppPath() + "Grid.pcx" : found;
+}
 
 MoveGrid LoadMoveGrid(const std::string& fileName) {
     MoveGrid grid;

@@ -49,8 +49,9 @@ void Bitmap::setSize(int width, int height) {
     const std::size_t fullBytes = std::size_t(overlapBits / 8);
     const int restBits = int(overlapBits % 8);
     const std::uint8_t restMask = std::uint8_t(0xFF << (8 - restBits));
-    for (int y = 0; y < rows; ++y) {
-        std::memcpy(scanLine(y), old.scanLine(y), fullBytes);
+    // An empty picture has no rows to copy (and no memory to copy from or to).
+    for (int y = 0; y < rows && !data_.empty() && !old.data_.empty(); ++y) {
+        if (fullBytes) std::memcpy(scanLine(y), old.scanLine(y), fullBytes);
         if (restBits) scanLine(y)[fullBytes] = old.scanLine(y)[fullBytes] & restMask;
     }
 }
@@ -62,6 +63,10 @@ void Bitmap::setColorTable(std::vector<RgbQuad> colors) {
 
 void Bitmap::setBottomUp(bool bottomUp) {
     if (bottomUp == bottomUp_) return;
+    if (data_.empty()) {
+        bottomUp_ = bottomUp;
+        return;
+    }
     std::vector<std::uint8_t> flipped(data_.size());
     for (int y = 0; y < height_; ++y)
         std::memcpy(flipped.data() + std::size_t(height_ - 1 - y) * stride_, data_.data() + std::size_t(y) * stride_,
@@ -83,6 +88,7 @@ void Bitmap::copyFrom(const Bitmap& src, int sx, int sy) {
         throw std::invalid_argument("copyFrom needs pictures of one pixel format");
     if (sx < 0 || sy < 0 || sx + width_ > src.width_ || sy + height_ > src.height_)
         throw std::out_of_range("copyFrom reads outside the source picture");
+    if (width_ == 0 || height_ == 0) return;
     const int bits = storageBits();
     if (bits >= 8) {
         const std::size_t bpp = std::size_t(bits / 8);

@@ -13,6 +13,7 @@
 #include "pictures/BmpHeaders.h"
 #include "pictures/RleDecoder.h"
 #include "support/Errors.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok {
 
@@ -220,13 +221,15 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
     Bitmap bitmap = PreparePicture(l, data, size);
     if (IsRle(l))
         DecodeRle(data + l.pixelOffset, size - l.pixelOffset, l.bitCount, bitmap);
-    else
-        std::memcpy(bitmap.bits(), data + l.pixelOffset, PixelBytes(bitmap, l, size));
+    else if (const std::size_t n = PixelBytes(bitmap, l, size); n > 0)
+        std::memcpy(bitmap.bits(), data + l.pixelOffset, n);
     return bitmap;
 }
 
-Bitmap LoadBitmapFromFile(const std::string& fileName) {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+namespace {
+
+Bitmap LoadBitmapFile(const std::string& fileName) {
+    const int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) RaiseOpenError(fileName, errno);
     struct Closer {
         int fd;
@@ -267,18 +270,35 @@ Bitmap LoadBitmapFromFile(const std::string& fileName) {
         }
         return bitmap;
     }
-    // Anything else is read as it comes.
+    // Anything else (a pipe, a device) is read as it comes, up to a bound, and given
+    // up at once when it does not start like a picture.
+    constexpr std::size_t kMaxStreamBytes = std::size_t(256) << 20;
     bytes.resize(65536);
     std::size_t done = 0;
     for (;;) {
-        if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+        if (done == bytes.size()) {
+            if (done >= kMaxStreamBytes) RaiseInvalidBitmap();
+            bytes.resize(bytes.size() * 2);
+        }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) RaiseOpenError(fileName, errno);
         if (n == 0) break;
         done += std::size_t(n);
+        if (done >= 2 && (bytes[0] != 'B' || bytes[1] != 'M')) RaiseInvalidBitmap();
     }
     return DecodeBmp(bytes.data(), done);
+}
+
+}  // namespace
+
+Bitmap LoadBitmapFromFile(const std::string& fileName) {
+    try {
+        return LoadBitmapFile(fileName);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 }  // namespace vok

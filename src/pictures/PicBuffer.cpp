@@ -7,13 +7,15 @@
 #include <system_error>
 
 #include "support/Check.h"
+#include "support/ZqSysUtils.h"
 
 namespace vok {
 
 std::string SameFileKey(const std::string& name) {
     if (name.empty()) return std::string();
+    const std::string path = ToNativePath(name);
     struct stat info {};
-    if (::stat(name.c_str(), &info) == 0) {
+    if (::stat(path.c_str(), &info) == 0) {
         std::string key = "#";
         key += std::to_string(info.st_dev);
         key += ':';
@@ -21,10 +23,8 @@ std::string SameFileKey(const std::string& name) {
         return key;
     }
     std::error_code ec;
-    const auto absolute = std::filesystem::absolute(name, ec);
-    std::string key = "/";
-    key += (ec ? std::filesystem::path(name) : absolute).lexically_normal().string();
-    return key;
+    const std::string folder = std::filesystem::current_path(ec).string();
+    return "/" + ToNativePath(path, folder);
 }
 
 TPicBuffer::TPicBuffer(Loader loader) : Load(std::move(loader)) {}

@@ -1,5 +1,6 @@
 #include "pictures/RleDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "pictures/BmpHeaders.h"
@@ -22,21 +23,24 @@ void DecodeRle(const std::uint8_t* s, std::size_t size, int bits, Bitmap& bitmap
     // x and y count from the bottom-left corner; y may reach height after the last line.
     std::int64_t x = 0, y = 0;
     std::size_t i = 0;
-    auto rowAt = [&](std::int64_t n) {
-        // A run of n pixels must lie inside the current row.
-        if (y >= height || x + n > width) bmp::RaiseInvalidBitmap();
-        return rows + std::size_t(y) * stride;
+    // Runs must lie in a row of the picture; pixels past its right edge (some writers
+    // pad rows to a multiple of 4 pixels) are dropped. Returns how many to keep.
+    auto kept = [&](std::int64_t n) {
+        if (y >= height) bmp::RaiseInvalidBitmap();
+        return x >= width ? 0 : std::min<std::int64_t>(n, width - x);
     };
+    auto rowAt = [&] { return rows + std::size_t(y) * stride; };
     while (i + 2 <= size) {
         const std::uint8_t count = s[i], code = s[i + 1];
         i += 2;
         if (count != 0) {
             // Encoded run: count pixels of one index (RLE4: two alternating nibbles).
-            std::uint8_t* row = rowAt(count);
+            const std::int64_t n = kept(count);
+            std::uint8_t* row = rowAt();
             if (bits == 8) {
-                std::memset(row + x, code, count);
+                if (n > 0) std::memset(row + x, code, std::size_t(n));
             } else {
-                for (int k = 0; k < count; ++k) PutNibble(row, x + k, (k & 1) ? code & 0x0F : code >> 4);
+                for (int k = 0; k < n; ++k) PutNibble(row, x + k, (k & 1) ? code & 0x0F : code >> 4);
             }
             x += count;
             continue;
@@ -53,17 +57,18 @@ void DecodeRle(const std::uint8_t* s, std::size_t size, int bits, Bitmap& bitmap
             x += s[i];
             y += s[i + 1];
             i += 2;
-            if (x > width || y > height) bmp::RaiseInvalidBitmap();
+            if (y > height) bmp::RaiseInvalidBitmap();
             break;
         }
         default: {  // absolute run of `code` pixels, padded to a word
             const std::size_t bytes = bits == 8 ? code : (std::size_t(code) + 1) / 2;
             if (i + bytes > size) bmp::RaiseInvalidBitmap();
-            std::uint8_t* row = rowAt(code);
+            const std::int64_t n = kept(code);
+            std::uint8_t* row = rowAt();
             if (bits == 8) {
-                std::memcpy(row + x, s + i, bytes);
+                if (n > 0) std::memcpy(row + x, s + i, std::size_t(n));
             } else {
-                for (int k = 0; k < code; ++k) PutNibble(row, x + k, (k & 1) ? s[i + k / 2] & 0x0F : s[i + k / 2] >> 4);
+                for (int k = 0; k < n; ++k) PutNibble(row, x + k, (k & 1) ? s[i + k / 2] & 0x0F : s[i + k / 2] >> 4);
             }
             x += code;
             i += (bytes + 1) & ~std::size_t(1);

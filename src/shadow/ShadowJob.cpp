@@ -20,15 +20,7 @@ bool IsPicture8(const Bitmap& b) { return b.pixelFormat() == PixelFormat::Bits8;
 }  // namespace
 
 std::string ResolveFrameName(const std::string& name, const std::string& folder) {
-    if (name.empty()) return name;
-    std::string native = name;
-    for (char& c : native)
-        if (c == '\\') c = '/';
-    const std::string path = IsFullPath(native) ? native : folder + native;
-    // "." and ".." go by the letters, as the platform's full-path expansion does:
-    // "sub/../a.bmp" is a.bmp even when there is no folder sub.
-    if (path.front() != '/') return path;
-    return std::filesystem::path(path).lexically_normal().string();
+    return ToNativePath(name, folder);
 }
 
 void TShadowJob::Open(const std::string& listFileName) {
@@ -59,7 +51,7 @@ void TShadowJob::Open(const std::string& listFileName) {
         }
     }
 
-    if (baseLine_ == kUnset) {
+    if (!list_.HasBaseLine) {
         if (list_.HasSelection()) {
             baseLine_ = kCreatureBaseLine;
         } else {

@@ -1,16 +1,19 @@
 #include "shadow/ShadowList.h"
 
+#include <cerrno>
 #include <cstddef>
 
 #include "support/Check.h"
+#include "support/Errors.h"
 #include "support/ZqStrUtils.h"
 #include "support/ZqSysUtils.h"
+#include "voklist/VokList.h"
+#include "voklist/VokListLines.h"
 
 namespace vok {
 
 namespace {
 
-constexpr std::size_t kHeaderLines = 15;
 constexpr std::size_t kBaseLineLine = 14;
 
 void Corrupt() { ZQ_ASSERT_AT(false, "File invalid or corrupt", "Unit3.cpp", 162); }
@@ -39,48 +42,51 @@ std::string FramePart(const std::string& name) {
     return cut == std::string::npos ? name : name.substr(cut + 1);
 }
 
-TShadowList ReadShadowList(const std::string& fileName) {
+TShadowList ParseShadowList(std::string_view original) {
     TShadowList list;
-    const std::string text = ReadFileText(fileName);
-    const TZqParsedString lines = ParseString(text, kLineBreaks);
-    const int lineCount = TokenCount(lines, false);
+    // Lines ending in a bare LF are read as lines; the rewrite of line 14 keeps CR LF.
+    const std::string text = WithCrLf(original);
+    const auto lines = SplitListLines(text);
     int groupCounter = -1;
     bool selectionAllowed = true;
     std::size_t firstFrameLine = 0;
 
-    if (TokenView(lines, 0).size() >= 4) {
+    if (!StartsWithHeader(lines)) {
         list.RestText = text;
     } else {
-        if (lineCount < int(kHeaderLines)) Corrupt();
+        if (lines.size() < kHeaderLines) Corrupt();
         list.HasHeader = true;
-        list.HeaderText = TokensText(lines, 0, int(kBaseLineLine)) + "\r\n";
-        list.BaseLineText = TokenText(lines, int(kBaseLineLine));
+        const auto endOf = [&](std::size_t line) { return std::size_t(lines[line].data() - text.data()) + lines[line].size(); };
+        list.HeaderText = text.substr(0, endOf(kBaseLineLine - 1)) + "\r\n";
+        list.BaseLineText = std::string(lines[kBaseLineLine]);
         // Everything after line 14, byte for byte, so that the rewrite changes line 14 only.
-        const char* restStart = lines[2 * kBaseLineLine + 1];
-        list.RestText.assign(restStart, text.data() + text.size());
+        list.RestText = text.substr(endOf(kBaseLineLine));
         if (StartsWithAuto(list.BaseLineText)) {
             list.BaseLine = TextToInt(std::string_view(list.BaseLineText).substr(5));
+            list.HasBaseLine = true;
             list.BaseLineText = "Auto";
         }
-        if (TokenView(lines, 1) != "7") selectionAllowed = false;
+        if (lines[1] != "7") selectionAllowed = false;
         firstFrameLine = kHeaderLines;
     }
 
-    const int frameEnd = TokenCount(lines, true);
+    const std::size_t frameEnd = CountWithoutTrailingEmpty(lines);
     auto addRow = [&](const std::string& name) {
         list.Names.push_back(name);
         list.Rows.push_back(FramePart(name));
     };
-    for (int l = int(firstFrameLine); l < frameEnd; ++l) {
-        std::string line = TokenText(lines, l);
-        if (line.empty() || line.back() != '+') {
-            addRow(line);
+    for (std::size_t l = firstFrameLine; l < frameEnd; ++l) {
+        // A lone CR inside a name means the line breaks are neither CR LF nor LF.
+        if (lines[l].find('\r') != std::string_view::npos) Corrupt();
+        const TListLine line = ParseListLine(lines[l]);
+        if (!line.Valid) Corrupt();
+        if (!line.EndsGroup) {
+            // Empty lines name no picture.
+            if (!line.Name.empty()) addRow(std::string(line.Name));
             continue;
         }
-        const std::size_t space = line.size() >= 2 ? LastSpaceDownToSecond(line, line.size() - 2) : std::string::npos;
-        if (space == std::string::npos) Corrupt();
-        std::int32_t group = TextToInt(std::string_view(line).substr(space + 1, line.size() - space - 2));
-        std::string name = line.substr(0, space - 1);
+        std::int32_t group = TextToInt(line.GroupText);
+        std::string name(line.Name);
         if (group == 0) {
             ++groupCounter;
             if (groupCounter > 0) group = groupCounter;
@@ -99,6 +105,23 @@ TShadowList ReadShadowList(const std::string& fileName) {
         }
     }
     return list;
+}
+
+TShadowList ReadShadowList(const std::string& fileName) {
+    try {
+        std::string text;
+        try {
+            text = ReadFileText(fileName, kMaxVokListBytes);
+        } catch (const EOSError& e) {
+            // Larger files, and endless pipes, are not VokLists.
+            if (e.code() == EFBIG) Corrupt();
+            throw;
+        }
+        return ParseShadowList(text);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 }  // namespace vok

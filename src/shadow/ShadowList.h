@@ -5,6 +5,7 @@
 // be rewritten.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vok {
@@ -26,6 +27,8 @@ struct TShadowList {
     std::int32_t SelectionEnd = 0;
     // From "Auto N" in line 14, else kUnset.
     std::int32_t BaseLine = kUnset;
+    // Line 14 read "Auto N": BaseLine holds N, whatever its value.
+    bool HasBaseLine = false;
     bool HasHeader = false;
     // Per row: the frame name as written, or empty for a separator row.
     std::vector<std::string> Names;
@@ -40,6 +43,7 @@ struct TShadowList {
 // without a space (or a header cut short), EConvertError for a number that is
 // not an integer, and the file error when the list cannot be read.
 TShadowList ReadShadowList(const std::string& fileName);
+TShadowList ParseShadowList(std::string_view text);
 
 // The part of a name after its last '/', '\\' or drive colon.
 std::string FramePart(const std::string& name);

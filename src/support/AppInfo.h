@@ -20,5 +20,14 @@ void SetAppPath(const std::string& folder);
 const std::string& ProgramFileName();
 // Replaces the program file's name and AppPath with its folder.
 void SetProgramFileName(const std::string& fileName);
+// The installed data folder with a trailing '/': "share/voktool" beside the program's
+// "bin" folder, else the one the build was configured to install to.
+std::string InstalledDataFolder();
+// Where a data file ("MonVoks.dat", "Grid.pcx", a language file) is: the working
+// folder, then beside the program, then the installed data folder. Raises
+// vok::Exception naming the file and the places looked in when it is in none.
+std::string FindDataFile(const std::string& name);
+// The same look-up; empty when the file is in none of the places.
+std::string LocateDataFile(const std::string& name);
 
 }  // namespace vok

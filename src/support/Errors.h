@@ -8,6 +8,15 @@ namespace vok {
 class Exception : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // The file the failure concerns, when the message itself may not name it; the
+    // command line puts it before the message. The innermost name given stays.
+    const std::string& file() const { return file_; }
+    void nameFile(const std::string& fileName) {
+        if (file_.empty()) file_ = fileName;
+    }
+
+private:
+    std::string file_;
 };
 
 // An operating-system call failed: "System Error.  Code: %d.\r\n%s".

@@ -22,10 +22,35 @@ std::size_t FolderLength(std::string_view path) {
 
 }  // namespace
 
-std::string ToNativePath(std::string_view path) {
-    std::string out(path);
-    for (char& c : out)
+std::string ToNativePath(std::string_view name, std::string_view folder) {
+    std::string path(name);
+    if (path.empty()) return path;
+    if (!folder.empty() && !IsFullPath(path)) path = IncludeTrailingPathDelimiter(folder) + path;
+    for (char& c : path)
         if (c == '\\') c = '/';
+    // "." and ".." of a full path go by the letters, as a full-path expansion does:
+    // "/f/sub/../a.bmp" is /f/a.bmp even when there is no folder sub.
+    if (path.front() != '/') return path;
+    std::string out;
+    std::size_t start = 1;
+    while (start <= path.size()) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string_view part(path.data() + start, end - start);
+        const bool last = end == path.size();
+        if (part == "..") {
+            const std::size_t cut = out.rfind('/');
+            out.resize(cut == std::string::npos ? 0 : cut);
+            if (last) out += '/';
+        } else if (part == "." || (part.empty() && !last)) {
+            if (last) out += '/';
+        } else {
+            out += '/';
+            out += part;
+        }
+        start = end + 1;
+    }
+    if (out.empty()) out = "/";
     return out;
 }
 

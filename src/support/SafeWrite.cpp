@@ -1,28 +1,92 @@
 // Saving through a temporary file in the target's folder renamed over the target.
+// The target keeps what makes it that file: a symbolic link stays a link and its
+// target gets the content, a file with several hard links is written in place once
+// the new content is complete, a FIFO or device is written directly, and a replaced
+// file keeps its permission bits, owner and group.
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/Errors.h"
 #include "support/FileIo.h"
+#include "support/SaveSignals.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
 
 namespace {
 
-// Opens a new file beside the target under a name nobody else uses.
-int CreateTemporary(const std::string& path, std::string& tempName) {
+// Closes the descriptor on every path out.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    bool close() {
+        const int was = fd;
+        fd = -1;
+        return ::close(was) == 0;
+    }
+};
+
+// The file a chain of symbolic links ends at; a dangling link gives the missing target.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+        if (n < 0 || std::size_t(n) >= sizeof target) RaiseLastOSError();
+        const std::string to(target, std::size_t(n));
+        path = to.front() == '/' ? to : ExtractFilePath(path) + to;
+    }
+    RaiseOSError(ELOOP);
+}
+
+bool WritePieces(int fd, const std::vector<ByteRange>& pieces) {
+    for (const ByteRange& piece : pieces)
+        if (!WriteAll(fd, piece.data, piece.size)) return false;
+    return true;
+}
+
+// Opens a new file beside the target under a short name nobody else uses; the name
+// is held for the signal handlers before the file exists.
+int CreateTemporary(const std::string& folder, std::string& tempName) {
     static std::atomic<unsigned> counter{0};
+    static const char* digits = "0123456789abcdefghijklmnopqrstuv";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = path + ".~" + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        unsigned long long seed = (unsigned long long)::getpid() * 7919u + counter++ * 104729u + attempt;
+        std::string tag;
+        for (int i = 0; i < 8; ++i, seed /= 32) tag += digits[seed % 32];
+        tempName = folder + ".~vok" + tag + ".tmp";
+        HoldTemporaryFile(tempName);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0) return fd;
+        ReleaseTemporaryFile();
+        if (errno != EEXIST) return -1;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Writes to a target that must not be replaced (a FIFO, a device, a file with hard links).
+void WriteInPlace(const std::string& path, const std::vector<ByteRange>& pieces, bool truncate) {
+    Descriptor file;
+    do file.fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
+    while (file.fd < 0 && errno == EINTR);
+    if (file.fd < 0 || !WritePieces(file.fd, pieces) || !file.close()) RaiseLastOSError();
+}
+
+// The replaced file's permission bits, then its owner and group as far as allowed.
+void KeepAttributes(int fd, const struct stat& old) {
+    ::fchmod(fd, old.st_mode & 07777);
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, uid_t(-1), old.st_gid);
+    // A change of owner may clear the set-id bits.
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 }  // namespace
@@ -31,32 +95,63 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
     WriteFileSafely(path, std::vector<ByteRange>{ByteRange{data, size}});
 }
 
-void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+namespace {
+
+void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
     if (name.empty()) RaiseOSError(ENOENT);
     // The same path rules and folder creation as every other file routine.
-    const std::string path = ToNativePath(name);
+    const std::string path = FollowLinks(ToNativePath(name));
     errno = 0;
     if (!CreateFolders(ExtractFilePath(path))) RaiseOSError(errno ? errno : ENOENT);
+
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) RaiseOSError(EISDIR);
+    if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(path, pieces, false);
+    if (exists) {
+        // A file we may not write is refused, although its folder would let us replace it.
+        Descriptor probe;
+        probe.fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+        if (probe.fd < 0) RaiseLastOSError();
+    }
+
     std::string tempName;
-    const int fd = CreateTemporary(path, tempName);
-    if (fd < 0) RaiseLastOSError();
-    bool ok = true;
-    for (const ByteRange& piece : pieces) {
-        ok = WriteAll(fd, static_cast<const std::uint8_t*>(piece.data), piece.size);
-        if (!ok) break;
-    }
+    Descriptor temp;
+    temp.fd = CreateTemporary(ExtractFilePath(path), tempName);
+    if (temp.fd < 0) RaiseLastOSError();
+    bool ok = WritePieces(temp.fd, pieces);
+    if (ok && exists && old.st_nlink <= 1) KeepAttributes(temp.fd, old);
     int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
+    if (!temp.close() && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(tempName.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
+    if (ok && exists && old.st_nlink > 1) {
+        // The content is known to fit; now the file itself, so every link sees it.
+        try {
+            WriteInPlace(path, pieces, true);
+        } catch (const EOSError& e) {
+            ok = false;
+            error = e.code();
+        }
         ::unlink(tempName.c_str());
-        RaiseOSError(error);
+    } else if (ok && ::rename(tempName.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) ::unlink(tempName.c_str());
+    ReleaseTemporaryFile();
+    if (!ok) RaiseOSError(error);
+}
+
+}  // namespace
+
+void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+    try {
+        WriteSafely(name, pieces);
+    } catch (Exception& e) {
+        e.nameFile(name);
+        throw;
     }
 }
 

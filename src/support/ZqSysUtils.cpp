@@ -2,6 +2,7 @@
 #include "support/FileIo.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,19 +62,37 @@ void ReadExactly(int fd, void* buffer, std::size_t size) {
     }
 }
 
-std::size_t FileSize(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) RaiseLastOSError();
-    return st.st_size > 0 ? std::size_t(st.st_size) : 0;
-}
-
 template <class Buffer>
-Buffer ReadWhole(const std::string& path) {
+Buffer ReadWhole(const std::string& path, std::size_t limit) {
     const int fd = OpenForReading(path);
     FileCloser closer(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) RaiseLastOSError();
+    if (S_ISDIR(st.st_mode)) RaiseOSError(EISDIR);
     Buffer result;
-    result.resize(FileSize(fd));
-    if (!result.empty()) ReadExactly(fd, result.data(), result.size());
+    if (S_ISREG(st.st_mode)) {
+        const std::size_t size = st.st_size > 0 ? std::size_t(st.st_size) : 0;
+        if (size > limit) RaiseOSError(EFBIG);
+        result.resize(size);
+        if (!result.empty()) ReadExactly(fd, result.data(), result.size());
+        return result;
+    }
+    // A pipe or a device has no size: read what comes, but never more than the bound.
+    const std::size_t bound = std::min(limit, kMaxStreamBytes);
+    std::size_t done = 0;
+    for (;;) {
+        if (done == result.size()) {
+            if (done > bound) RaiseOSError(EFBIG);
+            result.resize(std::min(bound + 1, std::max<std::size_t>(4096, done * 2)));
+        }
+        const ssize_t got = ::read(fd, result.data() + done, result.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) RaiseLastOSError();
+        if (got == 0) break;
+        done += std::size_t(got);
+    }
+    if (done > bound) RaiseOSError(EFBIG);
+    result.resize(done);
     return result;
 }
 
@@ -81,9 +100,23 @@ bool CreatesFolders(int openFlags) { return (openFlags & O_CREAT) && !(openFlags
 
 }  // namespace
 
-TZqByteArray ReadFileBytes(const std::string& path) { return ReadWhole<TZqByteArray>(path); }
+TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
+    try {
+        return ReadWhole<TZqByteArray>(path, limit);
+    } catch (Exception& e) {
+        e.nameFile(path);
+        throw;
+    }
+}
 
-std::string ReadFileText(const std::string& path) { return ReadWhole<std::string>(path); }
+std::string ReadFileText(const std::string& path, std::size_t limit) {
+    try {
+        return ReadWhole<std::string>(path, limit);
+    } catch (Exception& e) {
+        e.nameFile(path);
+        throw;
+    }
+}
 
 void WriteFileText(const std::string& path, std::string_view text) {
     const int fd = OpenFileCreatingFolder(path, O_RDWR, CreationDisposition::CreateAlways);

@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and writing, folder creation and the assertion handler.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,10 +10,13 @@ namespace vok {
 
 using TZqByteArray = std::vector<std::uint8_t>;
 
-// The whole file; raises EOSError when it cannot be opened or read.
-TZqByteArray ReadFileBytes(const std::string& path);
+// What the whole-file readers take at most from a pipe or device, whose size is unknown.
+inline constexpr std::size_t kMaxStreamBytes = std::size_t(64) << 20;
+// The whole file; raises EOSError when it cannot be opened or read, EOSError(EFBIG)
+// when it holds more than limit bytes, EOSError(EISDIR) for a folder.
+TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
 // The whole file byte for byte, no newline or encoding conversion.
-std::string ReadFileText(const std::string& path);
+std::string ReadFileText(const std::string& path, std::size_t limit = SIZE_MAX);
 // Creates missing folders, truncates an existing file; raises EOSError.
 void WriteFileText(const std::string& path, std::string_view text);
 // Writes through a temporary file in the target's folder renamed over the target,
@@ -40,8 +44,11 @@ int OpenFileCreatingFolder(const std::string& path, int accessFlags, CreationDis
 // The same with plain open flags: folders are created when O_CREAT is set without O_EXCL.
 int OpenFileCreatingFolder(const std::string& path, int openFlags, int mode = 0666);
 
-// The name with every '\\' turned into '/': names read from files may use either.
-std::string ToNativePath(std::string_view path);
+// The one path rule of every file routine: the name joined to the folder unless it is a
+// full path, every '\\' turned into '/' (names read from files may use either), and
+// "." and ".." of a full path resolved by the letters. Readers and writers of a name
+// land on the same file.
+std::string ToNativePath(std::string_view name, std::string_view folder = {});
 
 // Folder part of a path up to and including its last delimiter ('/' or '\\', or the
 // drive colon of "C:name"); may be empty.

@@ -1,8 +1,8 @@
 // The file side of the VokList reader and writer.
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
 
 #include "support/Check.h"
+#include "support/Errors.h"
 #include "support/ZqSysUtils.h"
 #include "voklist/MoveFrameList.h"
 #include "voklist/VokList.h"
@@ -12,26 +12,39 @@ namespace vok {
 namespace {
 
 std::string ReadListFile(const std::string& fileName) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
-    // An unreadable file is left to the reader below, which names the system's reason.
-    ZQ_ASSERT_AT(ec || size <= kMaxVokListBytes, "File invalid or corrupt", "Unit5.cpp", 201);
-    return ReadFileText(fileName);
+    try {
+        return ReadFileText(fileName, kMaxVokListBytes);
+    } catch (const EOSError& e) {
+        // Larger files, and endless pipes, are not VokLists.
+        ZQ_ASSERT_AT(e.code() != EFBIG, "File invalid or corrupt", "Unit5.cpp", 201);
+        throw;
+    }
 }
 
 }  // namespace
 
 std::vector<std::string> ReadVokList(const std::string& fileName, TVokListDocument& doc) {
-    return ParseVokListText(ReadListFile(fileName), doc);
+    try {
+        return ParseVokListText(ReadListFile(fileName), doc);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 void WriteVokList(const std::string& fileName, const TVokListDocument& doc) {
+    // WriteFileSafely names the file of its failures.
     const std::string text = VokListText(doc);
     WriteFileSafely(fileName, text.data(), text.size());
 }
 
 void ReadVokListFrameNames(const std::string& fileName, std::vector<std::string>& list) {
-    AppendVokListFrameNames(ReadListFile(fileName), list);
+    try {
+        AppendVokListFrameNames(ReadListFile(fileName), list);
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
+    }
 }
 
 std::vector<std::string> BuildMoveFrameList(const std::vector<std::string>& chosen) {

@@ -33,7 +33,7 @@ std::vector<FolderEntry> ListFolderEntries(const std::string& folder) {
 std::string RootFolderOfList(const std::string& listFileName, const std::vector<std::string>& lines) {
     const std::string listFolder = ExtractFilePath(listFileName);
     std::vector<std::string_view> views(lines.begin(), lines.end());
-    const std::size_t first = voklist_detail::StartsWithHeader(views) ? voklist_detail::kHeaderLines : 0;
+    const std::size_t first = StartsWithHeader(views) ? kHeaderLines : 0;
     if (lines.size() <= first) return ToNativePath(listFolder);
     const std::string folder = ExtractFilePath(lines[first]);
     return ToNativePath(IsFullPath(folder) ? folder : listFolder + folder);

@@ -1,15 +1,26 @@
 #include "voklist/VokListLines.h"
 
-namespace vok::voklist_detail {
+namespace vok {
 
-std::vector<std::string_view> SplitCrLf(std::string_view text) {
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+std::vector<std::string_view> SplitListLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string_view::npos) break;
+        const std::size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) break;
+        const std::size_t end = lf > start && text[lf - 1] == '\r' ? lf - 1 : lf;
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = lf + 1;
     }
     lines.push_back(text.substr(start));
     return lines;
@@ -30,4 +41,19 @@ std::size_t GroupMarkSpace(std::string_view line) {
     return std::string_view::npos;
 }
 
-}  // namespace vok::voklist_detail
+TListLine ParseListLine(std::string_view line) {
+    TListLine result;
+    result.Name = line;
+    if (line.empty() || line.back() != '+') return result;
+    result.EndsGroup = true;
+    const std::size_t space = GroupMarkSpace(line);
+    if (space == std::string_view::npos) {
+        result.Valid = false;
+        return result;
+    }
+    result.Name = space >= 2 ? line.substr(0, space - 1) : std::string_view();
+    result.GroupText = line.substr(space + 1, line.size() - space - 2);
+    return result;
+}
+
+}  // namespace vok

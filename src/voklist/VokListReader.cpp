@@ -7,8 +7,6 @@
 
 namespace vok {
 
-using namespace voklist_detail;
-
 namespace {
 
 // Every malformed list ends with the one message the editor has always shown.
@@ -18,8 +16,11 @@ bool HasLineBreakCharacter(std::string_view line) { return line.find_first_of("\
 
 }  // namespace
 
-std::vector<std::string> ParseVokListText(std::string_view text, TVokListDocument& doc) {
-    const auto lines = SplitCrLf(text);
+std::vector<std::string> ParseVokListText(std::string_view original, TVokListDocument& doc) {
+    // Lines ending in a bare LF are read as lines and kept as CR LF from here on.
+    const std::string crlf = WithCrLf(original);
+    const std::string_view text = crlf;
+    const auto lines = SplitListLines(text);
     const std::size_t n = CountWithoutTrailingEmpty(lines);
     // Everything goes into a copy first, so a bad line leaves the caller's document alone.
     TVokListDocument result = doc;
@@ -51,19 +52,17 @@ std::vector<std::string> ParseVokListText(std::string_view text, TVokListDocumen
     int sequence = -1;
     for (std::size_t i = firstFrameLine; i < n; ++i) {
         const std::string_view line = lines[i];
-        // A CR or LF inside a name means the line breaks are not CR LF.
+        // A lone CR inside a name means the line breaks are neither CR LF nor LF.
         CheckList(!HasLineBreakCharacter(line));
         if (line.empty()) continue;
-        if (line.back() != '+') {
+        const TListLine parsed = ParseListLine(line);
+        if (!parsed.EndsGroup) {
             pending.emplace_back(line);
             continue;
         }
-        const std::size_t space = GroupMarkSpace(line);
-        CheckList(space != std::string_view::npos);
-        int group = TextToInt(line.substr(space + 1, line.size() - space - 2));
-        // The two characters before the number are the separator: the one before
-        // the space goes whatever it is.
-        if (space >= 2) pending.emplace_back(line.substr(0, space - 1));
+        CheckList(parsed.Valid);
+        int group = TextToInt(parsed.GroupText);
+        if (!parsed.Name.empty()) pending.emplace_back(parsed.Name);
         if (group == 0) {
             ++sequence;
             if (sequence == 6 && result.TypeIndex == kCreatureTypeIndex) ++sequence;  // group 6 is unused

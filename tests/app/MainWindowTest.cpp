@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, StartsWithEveryControlInPlace) {
         {"CheckBox4", {8, 122, 145, 17}, "No Background", false},
         {"ZqSpinEdit3", {152, 118, 40, 21}, "0", true},
         {"Button8", {8, 144, 185, 25}, "Delete Shadows and Selection", true},
-        {"Button9", {8, 179, 185, 25}, "Copy Shadows and Seletion", true},
+        {"Button9", {8, 179, 185, 25}, "Copy Shadows and Selection", true},
         {"CheckBox1", {6, 208, 107, 17}, "Copy background", true},
         {"CheckBox2", {120, 208, 73, 17}, "Overwrite", true},
         {"Label2", {8, 233, 13, 13}, "dX", true},
@@ -138,7 +138,9 @@ TEST_F(MainWindowTest, RightClickOnTheDisabledSplitReachesItsPanel) {
 TEST_F(MainWindowTest, MissingCreatureTableIsReportedAndTheWindowStillOpens) {
     TForm1& f = Open();
     ASSERT_EQ(dialogs.Errors().size(), 1u);
-    EXPECT_EQ(dialogs.Errors()[0], "System Error.  Code: 2.\r\nNo such file or directory.");
+    // The report names the missing file.
+    EXPECT_EQ(dialogs.Errors()[0].rfind("Cannot find \"MonVoks.dat\" in the working folder, beside the program", 0), 0u)
+        << dialogs.Errors()[0];
     EXPECT_EQ(dialogs.messages[0].Caption, "Vok Tool");
     // Start-up ended there: no vok name, no colours, Split not wrapped.
     EXPECT_TRUE(f.Edit1->text().isEmpty());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -77,7 +78,7 @@ TEST(VokcliColours, FailuresAndUsage) {
     SaveBitmapToFile(Paletted(2, 2, PlainColors()), dir / "a.bmp");
     VokcliResult run = RunVokcliWords({"combine", "-o", dir / "All.bmp", dir / "a.bmp", dir / "bad.bmp"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Bitmap image is not valid\n");
+    EXPECT_EQ(run.err, dir / "bad.bmp" + ": Bitmap image is not valid\n");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.bmp", "bad.bmp"}));
 
     run = RunVokcliWords({"copy-shadows", "--sources", dir / "a.bmp", dir / "a.bmp", "--targets", dir / "a.bmp"});
@@ -89,6 +90,36 @@ TEST(VokcliColours, FailuresAndUsage) {
     EXPECT_EQ(RunVokcliWords({"split", "--tolerance", "445", "--parts", "x", dir / "a.bmp"}).exitCode, 2);
     EXPECT_EQ(RunVokcliWords({"delete-shadows"}).exitCode, 2);
     EXPECT_EQ(RunVokcliWords({"delete-shadows", "--no-background", dir / "a.bmp"}).exitCode, 2);
+}
+
+TEST(VokcliColours, ANewPictureNeverStandsBesideAnOldRecord) {
+    TempFolder dir;
+    SaveBitmapToFile(Paletted(2, 2, PlainColors()), dir / "a.bmp");
+    WriteBytes(dir / "All.bmp.parts", "9 9 old.bmp\r\n");
+    // The picture cannot be saved (a folder stands there): the old record is gone already.
+    std::filesystem::create_directories(dir / "All.bmp/inside");
+    VokcliResult run = RunVokcliWords({"combine", "-o", dir / "All.bmp", dir / "a.bmp"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "All.bmp.parts"));
+    // Split without a record says which record it misses.
+    run = RunVokcliWords({"split", "--parts", dir / "All.bmp.parts", dir / "a.bmp"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("\"" + dir / "All.bmp.parts" + "\" does not exist"), std::string::npos) << run.err;
+}
+
+TEST(VokcliColours, AZeroSizedFrameInTheRecordWritesNothing) {
+    TempFolder dir;
+    SaveBitmapToFile(Paletted(4, 2, PlainColors(), 20), dir / "reduced.bmp");
+    SaveBitmapToFile(Paletted(3, 2, PlainColors()), dir / "one.bmp");
+    const std::string before = ReadBytes(dir / "one.bmp");
+    for (const char* record : {"0 2 one.bmp\r\n", "3 0 one.bmp\r\n", "1 2 two.bmp\r\n3 0 one.bmp\r\n"}) {
+        WriteBytes(dir / "All.bmp.parts", record);
+        const VokcliResult run = RunVokcliWords({"split", "--parts", dir / "All.bmp.parts", dir / "reduced.bmp"});
+        EXPECT_EQ(run.exitCode, 1) << record;
+        EXPECT_NE(run.err.find("\"" + dir / "All.bmp.parts" + "\""), std::string::npos) << run.err;
+        EXPECT_EQ(ReadBytes(dir / "one.bmp"), before);
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"All.bmp.parts", "one.bmp", "reduced.bmp"}));
+    }
 }
 
 }  // namespace vok

@@ -53,7 +53,13 @@ TEST_F(VokcliPictureTest, InfoReportsUnreadableFilesAndGoesOn) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, Path("ok.bmp") + ": width=1 height=1 bits=15 palette=0\n");
     EXPECT_EQ(r.err, "Cannot open file \"" + Path("missing.bmp") + "\". No such file or directory\n" +
-                         "Bitmap image is not valid\n");
+                         Path("bad.bmp") + ": Bitmap image is not valid\n");
+}
+
+TEST_F(VokcliPictureTest, InfoOnAnEndlessDeviceEndsAtOnce) {
+    const test::VokcliResult r = test::RunVokcli("info /dev/zero");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "/dev/zero: Bitmap image is not valid\n");
 }
 
 TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
@@ -76,7 +82,7 @@ TEST_F(VokcliPictureTest, ConvertFailuresAndUsage) {
     std::ofstream(Path("bad.bmp")) << "BM";
     test::VokcliResult r = test::RunVokcli("convert '" + Path("bad.bmp") + "' '" + Path("out.bmp") + "'");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Bitmap image is not valid\n");
+    EXPECT_EQ(r.err, Path("bad.bmp") + ": Bitmap image is not valid\n");
     EXPECT_FALSE(fs::exists(Path("out.bmp")));
 
     SaveBitmapToFile(Paletted(2, 2), Path("in.bmp"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QCoreApplication>
@@ -52,6 +54,7 @@ struct MoveWindow : ::testing::Test {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
     std::string previousAppPath = AppPath();
+    std::filesystem::path previousFolder = std::filesystem::current_path();
     std::unique_ptr<TForm4> form;
 
     void SetUp() override {
@@ -60,12 +63,17 @@ struct MoveWindow : ::testing::Test {
         grid.fill(RGB(255, 255, 255));
         grid.scanLine(0)[9] = 0;
         SavePicture(grid, folder / "Grid.pcx");
+        // The grid is looked up in the working folder first.
         SetAppPath(folder.Dir());
+        std::filesystem::current_path(folder.Dir());
         form = std::make_unique<TForm4>(dialogs);
         SavePicture(Frame(), folder / "a.bmp");
         SavePicture(Frame(), folder / "b.pcx");
     }
-    void TearDown() override { SetAppPath(previousAppPath); }
+    void TearDown() override {
+        std::filesystem::current_path(previousFolder);
+        SetAppPath(previousAppPath);
+    }
 
     // Shows the frames and runs `act` while the window is open; the window's result.
     int Show(std::vector<std::string> names, const std::function<void(TForm4&)>& act) {

@@ -107,6 +107,20 @@ TEST(Bitmap, SetSizeToZeroAndBack) {
     EXPECT_EQ(IndexAt(b, 1, 1), 0);
 }
 
+TEST(Bitmap, PicturesWithoutPixelsCopyNothing) {
+    // Zero width or height: no pixel memory, and no copy from or to it.
+    const Bitmap source(4, 3, PixelFormat::Bits8);
+    for (const auto [w, h] : {std::pair{0, 3}, std::pair{4, 0}}) {
+        Bitmap empty(w, h, PixelFormat::Bits8);
+        empty.copyFrom(source, 0, 0);
+        empty.setBottomUp(!empty.bottomUp());
+        empty.setSize(w, h + 1);
+        Bitmap grown = empty;
+        grown.setSize(2, 2);
+        EXPECT_EQ(IndexAt(grown, 1, 1), 0);
+    }
+}
+
 TEST(Bitmap, SetPixelFormatConvertsColours) {
     Bitmap b = Paletted(3, 2, PixelFormat::Bits8, {kBlack, kRed, kGreen, kBlue});
     b.fillRect(0, 0, 1, 2, kRed);

@@ -150,21 +150,33 @@ TEST(BmpMalformedTest, EveryTruncationFailsCleanly) {
     ExpectInvalid(Bytes(v24.begin(), v24.end() - 2));
 }
 
+std::vector<int> Row(Bitmap& b, int y);
+
 TEST(BmpMalformedTest, RleRunsThatLeaveThePicture) {
     const Bytes table = GreyTable(16);
     // RLE8, 4 x 2.
-    ExpectInvalid(MakeFile(4, 2, 8, 1, table, {5, 1, 0, 1}));                     // run past the row
-    ExpectInvalid(MakeFile(4, 2, 8, 1, table, {3, 1, 2, 1, 0, 1}));               // second run past the row
     ExpectInvalid(MakeFile(4, 2, 8, 1, table, {0, 0, 0, 0, 1, 1, 0, 1}));         // row above the picture
-    ExpectInvalid(MakeFile(4, 2, 8, 1, table, {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}));   // absolute run past the row
     ExpectInvalid(MakeFile(4, 2, 8, 1, table, {0, 4, 1, 2}));                     // absolute run past the stream
-    ExpectInvalid(MakeFile(4, 2, 8, 1, table, {0, 2, 5, 0, 0, 1}));               // delta past the row
     ExpectInvalid(MakeFile(4, 2, 8, 1, table, {0, 2, 0, 3, 0, 1}));               // delta past the top
-    // RLE4, 3 x 1.
-    ExpectInvalid(MakeFile(3, 1, 4, 2, table, {4, 0x12, 0, 1}));
-    ExpectInvalid(MakeFile(3, 1, 4, 2, table, {0, 4, 0x12, 0x34, 0, 1}));
     // Top-down RLE does not exist.
     ExpectInvalid(MakeFile(4, -2, 8, 1, table, {0, 1}));
+}
+
+TEST(BmpMalformedTest, RleRowsPastTheWidthLoseTheirExtraPixels) {
+    // Some writers pad every row to a multiple of 4 pixels: 3 x 2 with rows of 4.
+    const Bytes table = GreyTable(16);
+    Bitmap b = Decode(MakeFile(3, 2, 8, 1, table, {4, 7, 0, 0, 0, 4, 1, 2, 3, 4, 0, 1}));
+    EXPECT_EQ(Row(b, 1), (std::vector<int>{7, 7, 7}));
+    EXPECT_EQ(Row(b, 0), (std::vector<int>{1, 2, 3}));
+    // A second run and a delta past the row are dropped too.
+    Bitmap c = Decode(MakeFile(4, 2, 8, 1, table, {3, 1, 2, 5, 0, 2, 5, 0, 0, 0, 1, 9, 0, 1}));
+    EXPECT_EQ(Row(c, 1), (std::vector<int>{1, 1, 1, 5}));
+    EXPECT_EQ(Row(c, 0), (std::vector<int>{9, 0, 0, 0}));
+    // RLE4, 3 x 1.
+    Bitmap d = Decode(MakeFile(3, 1, 4, 2, table, {4, 0x12, 0, 1}));
+    EXPECT_EQ(Row(d, 0), (std::vector<int>{1, 2, 1}));
+    Bitmap e = Decode(MakeFile(3, 1, 4, 2, table, {0, 4, 0x12, 0x34, 0, 1}));
+    EXPECT_EQ(Row(e, 0), (std::vector<int>{1, 2, 3}));
 }
 
 std::vector<int> Row(Bitmap& b, int y) {

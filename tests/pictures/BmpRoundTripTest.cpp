@@ -183,6 +183,10 @@ TEST_F(BmpFileTest, SavesAndLoads) {
     SaveBitmapToFile(Sample(4, 4, PixelFormat::Bits24), Path("frame.bmp"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
     EXPECT_EQ(LoadBitmapFromFile(Path("frame.bmp")).width(), 4);
+    // A name with a backslash loads from where it was saved.
+    SaveBitmapToFile(b, Path("x\\y.bmp"));
+    EXPECT_TRUE(LoadBitmapFromFile(Path("x\\y.bmp")) == b);
+    EXPECT_TRUE(fs::exists(Path("x/y.bmp")));
 }
 
 TEST_F(BmpFileTest, MissingFileReportsTheOpenError) {

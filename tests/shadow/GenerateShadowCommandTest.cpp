@@ -46,7 +46,7 @@ TEST(GenerateShadowCommand, FailuresAndUsage) {
     test::VokcliResult r = test::RunVokcli("generate-shadow '" + (folder / "bad.txl") + "'");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "File invalid or corrupt (Unit3.cpp, line 162)\n");
+    EXPECT_EQ(r.err, folder / "bad.txl" + ": File invalid or corrupt (Unit3.cpp, line 162)\n");
     EXPECT_EQ(test::ReadBytes(folder / "bad.txl"), bad);
 
     EXPECT_EQ(test::RunVokcli("generate-shadow").exitCode, 2);

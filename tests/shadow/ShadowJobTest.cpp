@@ -86,6 +86,12 @@ TEST_F(ShadowJobTest, StartingBaseLine) {
     job.Open(List(ListHeader("5", "Auto")));
     EXPECT_EQ(job.BaseLine(), 64);
     EXPECT_EQ(job.RowCount(), 0);
+    // The largest number is a base line like any other, and is written back as read.
+    const std::string list = List(ListHeader("5", "Auto 2147483647"));
+    job.Open(list);
+    EXPECT_EQ(job.BaseLine(), 2147483647);
+    job.Save();
+    EXPECT_EQ(test::ReadBytes(list), ListHeader("5", "Auto 2147483647"));
 }
 
 TEST_F(ShadowJobTest, ListWithoutHeaderNeedsACreatureSizedFirstFrame) {

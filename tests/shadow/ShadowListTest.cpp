@@ -4,6 +4,7 @@
 #include "ShadowFiles.h"
 #include "shadow/ShadowList.h"
 #include "support/Errors.h"
+#include "voklist/VokList.h"
 
 namespace vok {
 namespace {
@@ -77,11 +78,14 @@ TEST_F(ShadowListTest, BaseLineLine) {
 }
 
 TEST_F(ShadowListTest, TextAroundLine14IsKeptByteForByte) {
-    const std::string frames = Lines({"a.bmp", "b.bmp  0+", "", ""}) + "tail\rwith\nbare breaks";
+    const std::string frames = Lines({"a.bmp", "b.bmp  0+", "", ""}) + "tail";
     const std::string text = ListHeader("7", "Auto 9") + frames;
     const TShadowList list = Read(text);
     EXPECT_EQ(list.HeaderText + "Auto 9" + list.RestText, text);
     EXPECT_EQ(list.RestText, "\r\n" + frames);
+    // A bare LF is a line break, kept as CR LF; a lone CR is no line break at all.
+    EXPECT_EQ(Read(text + "\nmore").RestText, "\r\n" + frames + "\r\nmore");
+    EXPECT_EQ(ErrorOf(text + "\rmore"), "File invalid or corrupt (Unit3.cpp, line 162)");
     // Without the final line break there is nothing after line 14.
     std::string bare = ListHeader("7", "Auto 9");
     bare.resize(bare.size() - 2);
@@ -105,8 +109,9 @@ TEST_F(ShadowListTest, NamesAndTheirShownParts) {
     const TShadowList list = Read(ListHeader("4") + Lines({"sub\\dir\\one.bmp", "/abs/two.bmp", "C:three.bmp",
                                                             "my frame.bmp", "my frame.bmp  1+", "x.bmp 2+", ""}) +
                                   Lines({"last.bmp"}));
+    // The empty line names no picture and shows no row.
     EXPECT_EQ(list.Names, (std::vector<std::string>{"sub\\dir\\one.bmp", "/abs/two.bmp", "C:three.bmp", "my frame.bmp",
-                                                     "m", "", "x.bm", "", "", "last.bmp"}));
+                                                     "m", "", "x.bm", "", "last.bmp"}));
     EXPECT_EQ(list.Rows[0], "one.bmp");
     EXPECT_EQ(list.Rows[1], "two.bmp");
     EXPECT_EQ(list.Rows[2], "three.bmp");
@@ -124,6 +129,30 @@ TEST_F(ShadowListTest, MalformedLists) {
     EXPECT_EQ(ErrorOf(Lines({"0", "7", "Temp.vok"})), corrupt);
     EXPECT_EQ(ErrorOf(""), corrupt);
     EXPECT_THROW(ReadShadowList(folder / "missing.txl"), Exception);
+}
+
+TEST_F(ShadowListTest, AllListReadersTakeBareLfLinesAlike) {
+    std::string text;
+    for (const char* line : {"0", "7", "T.vok", "FALSE", "FALSE", "TRUE", "450", "400", "", "0", "FALSE", "FALSE",
+                             "FALSE", "Auto", "Auto 5", "walk1.bmp", "", "walk2.bmp  0+", ""})
+        text += std::string(line) + "\n";
+    const TShadowList list = Read(text);
+    EXPECT_TRUE(list.HasHeader);
+    EXPECT_EQ(list.Names, (std::vector<std::string>{"walk1.bmp", "walk2.bmp", ""}));
+    EXPECT_EQ(list.BaseLine, 5);
+    EXPECT_EQ(list.HeaderText.find("0\r\n7\r\nT.vok\r\n"), 0u);
+
+    TVokListDocument doc;
+    ParseVokListText(text, doc);
+    EXPECT_EQ(doc.Groups[0], (TMyStrArray{"walk1.bmp", "walk2.bmp"}));
+    const std::string written = VokListText(doc);
+    EXPECT_EQ(written.find("0\r\n7\r\nT.vok\r\n"), 0u);
+    for (std::size_t i = 0; i < written.size(); ++i)
+        if (written[i] == '\n') ASSERT_TRUE(i > 0 && written[i - 1] == '\r') << "bare LF written at " << i;
+
+    std::vector<std::string> names;
+    AppendVokListFrameNames(text, names);
+    EXPECT_EQ(names, (std::vector<std::string>{"walk1.bmp", "walk2.bmp"}));
 }
 
 }  // namespace

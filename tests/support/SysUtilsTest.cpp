@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/AppInfo.h"
 #include "support/Errors.h"
 #include "support/TempFolder.h"
 #include "support/ZqSysUtils.h"
@@ -182,6 +183,53 @@ TEST(Paths, TrailingDelimiterAndFullPaths) {
     EXPECT_FALSE(IsFullPath("frames/a.bmp"));
     EXPECT_FALSE(IsFullPath(""));
     EXPECT_FALSE(IsFullPath("1:x"));
+}
+
+TEST(PathRule, BackslashesFoldersAndDotsResolveAlikeForEveryReaderAndWriter) {
+    EXPECT_EQ(ToNativePath("x\\y.bmp"), "x/y.bmp");
+    EXPECT_EQ(ToNativePath("sub\\..\\a.bmp", "/f/"), "/f/a.bmp");
+    EXPECT_EQ(ToNativePath("./b//c.bmp", "/f"), "/f/b/c.bmp");
+    EXPECT_EQ(ToNativePath("/abs/../../c.bmp", "/f"), "/c.bmp");
+    EXPECT_EQ(ToNativePath("rel/../c.bmp"), "rel/../c.bmp");  // relative names stay as written
+    EXPECT_EQ(ToNativePath("/a/b/"), "/a/b/");
+}
+
+TEST_F(FileHelpers, ANameWithBackslashesLoadsWhereItWasSaved) {
+    WriteFileSafely(dir_ + "x\\y.txt", "saved", 5);
+    EXPECT_EQ(ReadFileText(dir_ + "x\\y.txt"), "saved");
+    EXPECT_TRUE(FileExists(dir_ + "x/y.txt"));
+}
+
+TEST_F(FileHelpers, EndlessDevicesAreReadWithABound) {
+    try {
+        ReadFileBytes("/dev/zero");
+        FAIL();
+    } catch (const EOSError& e) {
+        EXPECT_EQ(e.code(), EFBIG);
+        EXPECT_EQ(e.file(), "/dev/zero");
+    }
+    EXPECT_THROW(ReadFileText(dir_, 10), EOSError);  // a folder
+    test::WriteBytes(dir_ + "big", std::string(11, 'b'));
+    EXPECT_THROW(ReadFileText(dir_ + "big", 10), EOSError);
+    EXPECT_EQ(ReadFileText(dir_ + "big", 11).size(), 11u);
+}
+
+TEST_F(FileHelpers, DataFilesAreFoundBesideTheProgramOrInTheInstalledFolder) {
+    const std::string saved = AppPath();
+    fs::create_directories(dir_ + "bin");
+    fs::create_directories(dir_ + "share/voktool");
+    SetAppPath(dir_ + "bin");
+    test::WriteBytes(dir_ + "share/voktool/vok-test-data.dat", "installed");
+    EXPECT_EQ(ReadFileText(FindDataFile("vok-test-data.dat")), "installed");
+    test::WriteBytes(dir_ + "bin/vok-test-data.dat", "beside");
+    EXPECT_EQ(ReadFileText(FindDataFile("vok-test-data.dat")), "beside");
+    try {
+        FindDataFile("vok-no-such-data.dat");
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("\"vok-no-such-data.dat\""), std::string::npos) << e.what();
+    }
+    SetAppPath(saved);
 }
 
 }  // namespace

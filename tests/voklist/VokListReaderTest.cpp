@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kCorrupt},
         Malformed{"header cut short", CrLfLines({"0", "7", "Temp.vok"}), kCorrupt},
         Malformed{"first line only", "0", kCorrupt},
-        Malformed{"bare LF line breaks", "walk1.bmp\nwalk2.bmp  0+\n", kCorrupt},
+        Malformed{"lone CR line breaks", "walk1.bmp\rwalk2.bmp  0+\r", kCorrupt},
         Malformed{"bare LF header", "0\n7\nTemp.vok\nFALSE\n", kCorrupt},
         Malformed{"lone CR in a name", Header() + CrLfLines({"a\r.bmp  0+"}), kCorrupt}),
     [](const auto& info) {

@@ -50,9 +50,9 @@ TEST(VokListWriter, GivesEveryNameTheBmpExtension) {
 }
 
 TEST(VokListWriter, RoundTripKeepsHeaderBytesAndTakesTheTypeAtSavingTime) {
-    // Odd but legal settings: a lone LF and trailing blanks stay as they are.
+    // Odd but legal settings: a lone CR and trailing blanks stay as they are.
     const std::string header =
-        CrLfLines({"", "7", "My.vok", "a\nb", "FALSE ", "TRUE", "1", "2", "", "", "x", "y", "z", "Auto", ""});
+        CrLfLines({"", "7", "My.vok", "a\rb", "FALSE ", "TRUE", "1", "2", "", "", "x", "y", "z", "Auto", ""});
     const std::string frames = CrLfLines({"m1.bmp", "m2.bmp  0+", "s1.bmp  2+", "d.bmp  21+"});
     TVokListDocument doc;
     ParseVokListText(header + frames, doc);
