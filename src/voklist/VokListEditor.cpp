@@ -64,6 +64,9 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     OpenDialog1.PathMustExist = true;
     SaveDialog1.Filter = kListFilter;
     SaveDialog1.DefaultExt = ".TXL";
+    for (auto [name, dialog] : {std::pair{"OpenPictureDialog1", &OpenPictureDialog1}, std::pair{"OpenDialog1", &OpenDialog1},
+                                std::pair{"SaveDialog1", &SaveDialog1}})
+        ExposeLanguageTexts(this, name, {{"Title", &dialog->Title}, {"Filter", &dialog->Filter}});
 
     CreateControls();
     ConnectHandlers();
