@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,8 +144,13 @@ public:
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data())) memo->setPlainText(lines.join('\n'));
         else if (auto* rich = qobject_cast<QTextEdit*>(widget_.data())) rich->setPlainText(lines.join('\n'));
         else if (auto* combo = qobject_cast<QComboBox*>(widget_.data())) {
+            // New texts for the same entries: the choice stays and nothing reports a change
+            // (a list editor would otherwise switch its type on start-up).
+            const int chosen = combo->currentIndex();
+            const QSignalBlocker quiet(combo);
             combo->clear();
             combo->addItems(lines);
+            combo->setCurrentIndex(chosen < combo->count() ? chosen : -1);
         } else if (auto* list = qobject_cast<QListWidget*>(widget_.data())) {
             list->clear();
             list->addItems(lines);

@@ -1,19 +1,19 @@
-// TForm4, "Move Monster". Not built yet: an empty window that changes nothing.
+// TForm4, "Move Monster": lines frames up with the reference grid and shifts them.
 #include "move/MoveWindow.h"
 
-#include <QButtonGroup>
 #include <QCursor>
 #include <QEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolButton>
-#include <QToolTip>
 #include <algorithm>
 
 #include "controls/ProgressDialog.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
+#include "controls/ToolGlyphs.h"
+#include "controls/ZqSpeedButton.h"
 #include "controls/ZqTimer.h"
 #include "controls/ImageView.h"
 #include "pictures/BitmapImage.h"
@@ -29,8 +29,8 @@ constexpr int kViewWidth = 450;
 constexpr int kViewHeight = 400;
 constexpr int kItemHeight = 13;
 
-QToolButton* MakeToolButton(QWidget* parent, const char* name, QRect place) {
-    auto* button = new QToolButton(parent);
+TZqSpeedButton* MakeSpeedButton(QWidget* parent, const char* name, QRect place) {
+    auto* button = new TZqSpeedButton(parent);
     button->setObjectName(name);
     button->setGeometry(place);
     button->setFocusPolicy(Qt::NoFocus);
@@ -47,7 +47,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* ca
 }
 
 // The unit step of an arrow button.
-QPoint StepOf(const QToolButton* button) { return button->property("Step").toPoint(); }
+QPoint StepOf(const TZqSpeedButton* button) { return button->property("Step").toPoint(); }
 
 // Offsets far outside the view draw nothing; keep them where the painter's
 // arithmetic stays sound.
@@ -81,41 +81,41 @@ void TForm4::CreateControls() {
     ListBox1->setUniformItemSizes(true);
     ListBox1->setTextElideMode(Qt::ElideNone);
 
-    SpeedButton1 = MakeToolButton(this, "SpeedButton1", QRect(8, 416, 81, 22));
+    // The two mode buttons form group 1: one of them is always down.
+    SpeedButton1 = MakeSpeedButton(this, "SpeedButton1", QRect(8, 416, 81, 22));
     SpeedButton1->setText("Move All");
-    SpeedButton2 = MakeToolButton(this, "SpeedButton2", QRect(96, 416, 65, 22));
+    SpeedButton1->SetGroupIndex(1);
+    SpeedButton1->SetDown(true);
+    SpeedButton2 = MakeSpeedButton(this, "SpeedButton2", QRect(96, 416, 65, 22));
     SpeedButton2->setText("Move");
-    auto* group = new QButtonGroup(this);
-    for (QToolButton* mode : {SpeedButton1, SpeedButton2}) {
-        mode->setCheckable(true);
-        group->addButton(mode);
-    }
-    SpeedButton1->setChecked(true);
+    SpeedButton2->SetGroupIndex(1);
 
     struct Arrow {
-        QToolButton** button;
+        TZqSpeedButton** button;
         const char* name;
         QRect place;
-        Qt::ArrowType arrow;
+        ArrowDirection arrow;
         const char* hint;
         QPoint step;
     };
     const Arrow arrows[] = {
-        {&ZqSpeedButton1, "ZqSpeedButton1", QRect(188, 411, 15, 15), Qt::UpArrow, "Up", QPoint(0, -1)},
-        {&ZqSpeedButton2, "ZqSpeedButton2", QRect(172, 419, 15, 15), Qt::LeftArrow, "Left", QPoint(-1, 0)},
-        {&ZqSpeedButton3, "ZqSpeedButton3", QRect(188, 427, 15, 15), Qt::DownArrow, "Down", QPoint(0, 1)},
-        {&ZqSpeedButton4, "ZqSpeedButton4", QRect(204, 419, 15, 15), Qt::RightArrow, "Right", QPoint(1, 0)},
+        {&ZqSpeedButton1, "ZqSpeedButton1", QRect(188, 411, 15, 15), ArrowDirection::Up, "Up", QPoint(0, -1)},
+        {&ZqSpeedButton2, "ZqSpeedButton2", QRect(172, 419, 15, 15), ArrowDirection::Left, "Left", QPoint(-1, 0)},
+        {&ZqSpeedButton3, "ZqSpeedButton3", QRect(188, 427, 15, 15), ArrowDirection::Down, "Down", QPoint(0, 1)},
+        {&ZqSpeedButton4, "ZqSpeedButton4", QRect(204, 419, 15, 15), ArrowDirection::Right, "Right", QPoint(1, 0)},
     };
     for (const Arrow& a : arrows) {
-        QToolButton* button = MakeToolButton(this, a.name, a.place);
-        button->setArrowType(a.arrow);
-        button->setAutoRaise(true);
+        TZqSpeedButton* button = MakeSpeedButton(this, a.name, a.place);
+        button->SetStyle(ZqsbOffice);
+        button->SetFlat(true);
+        button->SetHighlighted(true);
+        button->SetGlyph(ArrowGlyph(a.arrow));
         button->setProperty("Step", a.step);
         SetHint(button, a.hint);
         *a.button = button;
-        connect(button, &QToolButton::clicked, this, [this, button] { ZqSpeedButtonClick(button); });
-        connect(button, &QToolButton::pressed, this, [this, button] { ZqSpeedButtonMouseDown(button); });
-        connect(button, &QToolButton::released, this, [this] { ZqSpeedButtonMouseUp(); });
+        connect(button, &TZqSpeedButton::clicked, this, [this, button] { ZqSpeedButtonClick(button); });
+        connect(button, &TZqSpeedButton::pressed, this, [this, button] { ZqSpeedButtonMouseDown(button); });
+        connect(button, &TZqSpeedButton::released, this, [this] { ZqSpeedButtonMouseUp(); });
     }
 
     Button1 = MakeButton(this, "Button1", 304, "OK");
@@ -209,19 +209,19 @@ bool TForm4::ListBox1Click() {
 void TForm4::ShiftFrames(int dx, int dy) {
     const QListWidgetItem* item = ListBox1->currentItem();
     if ((dx == 0 && dy == 0) || !item) return;
-    if (SpeedButton2->isChecked())
+    if (SpeedButton2->Down())
         Frames.ShiftOne(item->data(Qt::UserRole).toInt(), dx, dy);
     else
         Frames.ShiftAll(dx, dy);
     ListBox1Click();
 }
 
-void TForm4::ZqSpeedButtonClick(QToolButton* button) {
+void TForm4::ZqSpeedButtonClick(TZqSpeedButton* button) {
     const QPoint step = StepOf(button);
     ShiftFrames(step.x(), step.y());
 }
 
-void TForm4::ZqSpeedButtonMouseDown(QToolButton* button) {
+void TForm4::ZqSpeedButtonMouseDown(TZqSpeedButton* button) {
     RepeatButton = button;
     Timer1->SetInterval(400);
 }
@@ -270,13 +270,7 @@ void TForm4::Button1Click() {
 
 void TForm4::Button2Click() { reject(); }
 
-bool TForm4::FormContextPopup(QWidget* control, const QPoint& pos) {
-    QString text = LongHint(Hint(control));
-    if (text.isEmpty()) return false;
-    text.replace("\r\n", "\n");
-    QToolTip::showText(control->mapToGlobal(pos), text, control);
-    return true;
-}
+bool TForm4::FormContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
 void TForm4::changeEvent(QEvent* event) {
     // Minimizing the window minimizes the whole program.

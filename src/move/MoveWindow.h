@@ -13,12 +13,12 @@
 
 class QListWidget;
 class QPushButton;
-class QToolButton;
 
 namespace vok {
 
 class IDialogs;
 class TImageView;
+class TZqSpeedButton;
 class TZqTimer;
 
 class TForm4 : public TZqModalForm {
@@ -39,12 +39,12 @@ public:
     // Controls, named as designed.
     TImageView* Image1;
     QListWidget* ListBox1;
-    QToolButton* SpeedButton1;  // "Move All"
-    QToolButton* SpeedButton2;  // "Move"
-    QToolButton* ZqSpeedButton1;  // up
-    QToolButton* ZqSpeedButton2;  // left
-    QToolButton* ZqSpeedButton3;  // down
-    QToolButton* ZqSpeedButton4;  // right
+    TZqSpeedButton* SpeedButton1;  // "Move All"
+    TZqSpeedButton* SpeedButton2;  // "Move"
+    TZqSpeedButton* ZqSpeedButton1;  // up
+    TZqSpeedButton* ZqSpeedButton2;  // left
+    TZqSpeedButton* ZqSpeedButton3;  // down
+    TZqSpeedButton* ZqSpeedButton4;  // right
     QPushButton* Button1;  // OK
     QPushButton* Button2;  // Cancel
     TZqTimer* Timer1;
@@ -54,14 +54,14 @@ public:
     MoveGrid GridBitmap;
     int DragX = INT_MAX;
     int DragY = 0;
-    QToolButton* RepeatButton = nullptr;
+    TZqSpeedButton* RepeatButton = nullptr;
     // Whether the mouse pointer is over a control; tests replace it.
     std::function<bool(const QWidget*)> PointerOver;
 
     // Draws the selected frame under the grid; false after a reported failure.
     bool ListBox1Click();
-    void ZqSpeedButtonClick(QToolButton* button);
-    void ZqSpeedButtonMouseDown(QToolButton* button);
+    void ZqSpeedButtonClick(TZqSpeedButton* button);
+    void ZqSpeedButtonMouseDown(TZqSpeedButton* button);
     void ZqSpeedButtonMouseUp();
     void Timer1Timer();
     void Image1MouseDown(Qt::MouseButton button, int x, int y);

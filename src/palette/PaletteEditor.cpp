@@ -91,6 +91,7 @@ TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     OpenPictureDialog1.DefaultExt = ".bmp";
     OpenPictureDialog1.FileMustExist = true;
     OpenPictureDialog1.PathMustExist = true;
+    ExposeLanguageTexts(this, "OpenPictureDialog1", {{"Title", &OpenPictureDialog1.Title}, {"Filter", &OpenPictureDialog1.Filter}});
     connect(Button1, &QPushButton::clicked, this, [this] { RunReported(dialogs_, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this, [this] { RunReported(dialogs_, [this] { Button3Click(); }); });

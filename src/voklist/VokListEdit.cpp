@@ -12,13 +12,10 @@ namespace vok {
 
 TVokListEdit::TVokListEdit() { ShowGroup(0); }
 
-std::span<const std::string_view> TVokListEdit::GroupNames() const { return GroupNamesFor(Doc.TypeIndex); }
+const TZqStringer& TVokListEdit::GroupNames() const { return GroupNamesFor(Doc.TypeIndex); }
 
 std::string TVokListEdit::GroupLabel() const {
-    const auto names = GroupNames();
-    const std::string_view name =
-        CurrentGroup >= 0 && std::size_t(CurrentGroup) < names.size() ? names[std::size_t(CurrentGroup)] : "";
-    return std::to_string(CurrentGroup) + "  " + std::string(name) + ":";
+    return std::to_string(CurrentGroup) + "  " + GroupNames()[CurrentGroup] + ":";
 }
 
 void TVokListEdit::ShowGroup(int n) {

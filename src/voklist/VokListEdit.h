@@ -2,11 +2,11 @@
 // What the VokList editor edits, apart from its window: the document, the group
 // on show with its names, the folder of the pictures and whether anything changed
 // since the list was started, opened or saved.
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "voklist/VokListGroupNames.h"
 #include "voklist/VokListTypes.h"
 
 namespace vok {
@@ -26,7 +26,7 @@ public:
     bool Modified = false;
 
     int Bound() const { return GroupBound(Doc.TypeIndex); }
-    std::span<const std::string_view> GroupNames() const;
+    const TZqStringer& GroupNames() const;
     // "0  Moving:": the group on show, two spaces, its name and a colon.
     std::string GroupLabel() const;
 

@@ -4,14 +4,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
-#include <QToolTip>
 
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/LmHintComboBox.h"
+#include "controls/ToolGlyphs.h"
+#include "controls/ZqSpeedButton.h"
 #include "support/AppInfo.h"
 #include "voklist/VokListBrowser.h"
-#include "voklist/VokListGlyphs.h"
 #include "voklist/VokListNames.h"
 #include "voklist/VokListPreview.h"
 #include "controls/Dialogs.h"
@@ -27,12 +27,11 @@ constexpr int kCloseWidth = 58;
 
 const char* const kListFilter = "VokList (TXL)|*.txl|All files|*.*";
 
-QToolButton* MakeSpeedButton(QWidget* parent, const char* name, int left, const char* hint, VokListGlyph glyph) {
-    auto* button = new QToolButton(parent);
+TZqSpeedButton* MakeSpeedButton(QWidget* parent, const char* name, int left, const char* hint, const QPixmap& glyph) {
+    auto* button = new TZqSpeedButton(parent);
     button->setObjectName(name);
     button->setGeometry(left, 472, 24, 24);
-    button->setIcon(DrawVokListGlyph(glyph));
-    button->setAutoRaise(true);
+    button->SetGlyph(glyph);
     SetHint(button, hint);
     return button;
 }
@@ -65,6 +64,9 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     OpenDialog1.PathMustExist = true;
     SaveDialog1.Filter = kListFilter;
     SaveDialog1.DefaultExt = ".TXL";
+    for (auto [name, dialog] : {std::pair{"OpenPictureDialog1", &OpenPictureDialog1}, std::pair{"OpenDialog1", &OpenDialog1},
+                                std::pair{"SaveDialog1", &SaveDialog1}})
+        ExposeLanguageTexts(this, name, {{"Title", &dialog->Title}, {"Filter", &dialog->Filter}});
 
     CreateControls();
     ConnectHandlers();
@@ -91,9 +93,9 @@ void TForm5::CreateControls() {
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(296, 248, 265, 217);
 
-    ZqSpeedButton1 = MakeSpeedButton(this, "ZqSpeedButton1", 8, "New", VokListGlyph::New);
-    ZqSpeedButton2 = MakeSpeedButton(this, "ZqSpeedButton2", 32, "Open", VokListGlyph::Open);
-    ZqSpeedButton3 = MakeSpeedButton(this, "ZqSpeedButton3", 56, "Save", VokListGlyph::Save);
+    ZqSpeedButton1 = MakeSpeedButton(this, "ZqSpeedButton1", 8, "New", NewGlyph());
+    ZqSpeedButton2 = MakeSpeedButton(this, "ZqSpeedButton2", 32, "Open", OpenGlyph());
+    ZqSpeedButton3 = MakeSpeedButton(this, "ZqSpeedButton3", 56, "Save", SaveGlyph());
 
     ComboBox1 = new TLmHintComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
@@ -101,7 +103,7 @@ void TForm5::CreateControls() {
     for (const std::string_view text : kVokTypeTexts) ComboBox1->addItem(QString::fromLatin1(text.data(), qsizetype(text.size())));
     SetHint(ComboBox1, "|Vok Type");
 
-    Button4 = MakeSpeedButton(this, "Button4", 264, "Add", VokListGlyph::Add);
+    Button4 = MakeSpeedButton(this, "Button4", 264, "Add", AddGlyph());
     Button7 = MakeButton(this, "Button7", QRect(296, 472, 81, 25), "Clear All");
     Button6 = MakeButton(this, "Button6", QRect(384, 472, 57, 25), "Clear");
     Button3 = MakeButton(this, "Button3", QRect(456, 472, 51, 25), "Last");
@@ -150,13 +152,7 @@ bool TForm5::Run(const std::function<void()>& command) {
     return ok;
 }
 
-bool TForm5::FormContextPopup(QWidget* control, const QPoint& pos) {
-    QString text = LongHint(Hint(control));
-    if (text.isEmpty()) return false;
-    text.replace("\r\n", "\n");
-    QToolTip::showText(control->mapToGlobal(pos), text, control);
-    return true;
-}
+bool TForm5::FormContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1 && event->type() == QEvent::KeyPress) {

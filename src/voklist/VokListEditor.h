@@ -10,12 +10,12 @@
 
 class QLabel;
 class QPushButton;
-class QToolButton;
 class QListWidgetItem;
 
 namespace vok {
 
 class TLmHintComboBox;
+class TZqSpeedButton;
 class TVokListBrowser;
 class TVokListNames;
 class TVokListPreview;
@@ -50,11 +50,11 @@ public:
     TVokListPreview* Image1;
     QLabel* Label1;
     TVokListNames* ListBox1;
-    QToolButton* ZqSpeedButton1;  // New
-    QToolButton* ZqSpeedButton2;  // Open
-    QToolButton* ZqSpeedButton3;  // Save
+    TZqSpeedButton* ZqSpeedButton1;  // New
+    TZqSpeedButton* ZqSpeedButton2;  // Open
+    TZqSpeedButton* ZqSpeedButton3;  // Save
     TLmHintComboBox* ComboBox1;   // Vok Type
-    QToolButton* Button4;         // Add
+    TZqSpeedButton* Button4;      // Add
     QPushButton* Button7;         // Clear All
     QPushButton* Button6;         // Clear
     QPushButton* Button3;         // Last

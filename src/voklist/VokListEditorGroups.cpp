@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QToolButton>
 
 #include "controls/LmHintComboBox.h"
+#include "controls/ZqSpeedButton.h"
 #include "voklist/VokListBrowser.h"
 #include "voklist/VokListEditor.h"
 #include "voklist/VokListNames.h"

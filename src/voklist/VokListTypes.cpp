@@ -1,5 +1,7 @@
 #include "voklist/VokListTypes.h"
 
+#include "voklist/VokListGroupNames.h"
+
 namespace vok {
 
 const std::array<std::string_view, kVokTypeCount> kVokTypeTexts = {
@@ -25,13 +27,9 @@ int TypeValue(int typeIndex) { return 9 - typeIndex; }
 
 int GroupBound(int typeIndex) { return IsValidTypeIndex(typeIndex) ? kGroupBounds[std::size_t(typeIndex)] : 0; }
 
-const std::array<std::string_view, 14> kNewListSettingsItems = {
-    "", "Temp.vok", "FALSE", "FALSE", "TRUE", "450", "400", "", "0", "FALSE", "FALSE", "FALSE", "Auto", "Auto",
-};
-
 std::string NewListSettingsBlock() {
     std::string block;
-    for (const auto item : kNewListSettingsItems) {
+    for (const std::string& item : ZqStringer1().Items()) {
         block += item;
         block += "\r\n";
     }

@@ -38,9 +38,7 @@ int TypeValue(int typeIndex);
 // The highest group shown and written for a type: 21 creature, 9 hero, else 0.
 int GroupBound(int typeIndex);
 
-// The 14 items of the new-list settings template; each followed by CR LF they
-// make the settings block of a new list.
-extern const std::array<std::string_view, 14> kNewListSettingsItems;
+// The settings block of a new list: the 14 lines of the template, each followed by CR LF.
 std::string NewListSettingsBlock();
 // An empty creature list with the header of a new list ("0", "7", the template).
 void InitNewVokList(TVokListDocument& doc);

@@ -12,6 +12,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "support/Errors.h"
+#include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ZqSpinEdit.h"
@@ -117,6 +118,8 @@ TEST_F(MainWindowTest, HintsHaveTheirShortAndLongParts) {
     EXPECT_FALSE(f.Panel1ContextPopup(f.Button13, QPoint(2, 2)));
     EXPECT_EQ(f.Button1->contextMenuPolicy(), Qt::DefaultContextMenu);
     EXPECT_TRUE(f.Panel1ContextPopup(f.SplitButtonPanel, QPoint(2, 2)));
+    // The hint would take the next test's first key.
+    HideHint(false);
 }
 
 TEST_F(MainWindowTest, RightClickOnTheDisabledSplitReachesItsPanel) {
@@ -133,6 +136,7 @@ TEST_F(MainWindowTest, RightClickOnTheDisabledSplitReachesItsPanel) {
     // Once Split is available, the button takes the mouse itself.
     f.Button7->setEnabled(true);
     EXPECT_EQ(f.childAt(at), f.Button7);
+    HideHint(false);
 }
 
 TEST_F(MainWindowTest, MissingCreatureTableIsReportedAndTheWindowStillOpens) {

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <stdexcept>
 
+#include "controls/RepeatTimer.h"
 #include "controls/ZqTimer.h"
 
 namespace vok {
@@ -46,6 +47,27 @@ TEST(ZqTimer, ShorteningARunningTimerRearmsIt) {
     clock.start();
     while (ticks == 0 && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_GE(ticks, 1);
+}
+
+TEST(ZqTimer, TheRepeatTimerRunsOnItAndGoesWithItsOwner) {
+    QObject owner;
+    auto repeat = MakeRepeatTimer(&owner);
+    auto* timer = owner.findChild<TZqTimer*>();
+    ASSERT_NE(timer, nullptr);
+    int ticks = 0;
+    repeat->OnTimer = [&] { ++ticks; };
+    repeat->SetInterval(400);
+    EXPECT_TRUE(timer->Active());
+    EXPECT_EQ(timer->Interval(), 400);
+    timer->Tick();
+    EXPECT_EQ(ticks, 1);
+    repeat->SetInterval(-5);  // below 0 stops as 0 does
+    EXPECT_FALSE(timer->Active());
+    EXPECT_EQ(repeat->Interval(), 0);
+    // A replaced repeat timer leaves no timer behind that could tick into it.
+    repeat->SetInterval(100);
+    repeat.reset();
+    EXPECT_EQ(owner.findChild<TZqTimer*>(), nullptr);
 }
 
 }  // namespace

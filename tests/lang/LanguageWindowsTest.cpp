@@ -18,9 +18,12 @@
 #include "lang/HelpWindow.h"
 #include "lang/LanguageFiles.h"
 #include "lang/WidgetLangNode.h"
+#include "controls/ZqSpeedButton.h"
 #include "move/MoveWindow.h"
+#include "palette/PaletteEditor.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
+#include "voklist/VokListEditor.h"
 
 namespace vok::test {
 namespace {
@@ -134,6 +137,32 @@ TEST_F(LanguageWindowsTest, RightClickShowsTheTranslatedLongHint) {
     TZqSimpleHintWindow* hint = ContextHintWindow();
     ASSERT_TRUE(hint && hint->isVisible());
     EXPECT_EQ(hint->Text(), "Wandeln Sie das Bild in 256 Farben um.");
+    HideHint(false);
+}
+
+TEST_F(LanguageWindowsTest, ThePaletteMoveAndListEditorWindowsTakeTheirTexts) {
+    TForm1& f = Open();
+    ASSERT_EQ(f.Form5->ComboBox1->currentIndex(), 2);
+    EXPECT_EQ(Load("\t[Palette Form]\r\nButton3.Caption\tLaden\r\nOpenPictureDialog1.Title\tPalette laden\r\n"
+                   "\t[Move Form]\r\nSpeedButton1.Caption\tAlle\r\nZqSpeedButton1.Hint\toben|Nach oben\r\n"
+                   "\t[VokList Form]\r\nComboBox1.Items.Strings\ta\nb\nKreatur\nd\nHeld\nf\ng\nh\ni\nj\r\n"
+                   "SaveDialog1.Filter\tVokList (TXL)|*.txl\r\n"),
+              "");
+    EXPECT_EQ(f.Form2->Button3->text(), "Laden");
+    EXPECT_EQ(f.Form2->OpenPictureDialog1.Title, "Palette laden");
+    EXPECT_EQ(f.Form4->SpeedButton1->text(), "Alle");
+    EXPECT_EQ(f.Form5->SaveDialog1.Filter, "VokList (TXL)|*.txl");
+    // New names for the types: the chosen type stays, and with it the groups.
+    EXPECT_EQ(f.Form5->ComboBox1->itemText(2), "Kreatur");
+    EXPECT_EQ(f.Form5->ComboBox1->currentIndex(), 2);
+    EXPECT_EQ(f.Form5->Edit.Bound(), 21);
+    // A right click on an arrow shows the long part of its new hint.
+    QWidget* up = f.Form4->ZqSpeedButton1;
+    const QPoint at = up->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, up->mapToGlobal(at));
+    QApplication::sendEvent(up, &event);
+    ASSERT_TRUE(ContextHintWindow() && ContextHintWindow()->isVisible());
+    EXPECT_EQ(ContextHintWindow()->Text(), "Nach oben");
     HideHint(false);
 }
 

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QToolButton>
+#include "controls/ZqSpeedButton.h"
 
 #include "controls/ScriptedDialogs.h"
 #include "controls/ZqTimer.h"
