@@ -64,11 +64,11 @@ inline Bitmap ShadedFrame(int k, int width = 450, int height = 400) {
                 if (d >= 1) continue;
                 const double nz = std::sqrt(1 - d);
                 const double light = std::max(0.0, -0.45 * nx - 0.55 * ny + 0.7 * nz);
-                const double spec = std::pow(std::max(0.0, 2 * nz * light - 0.7), 12) * 160;
+                const double shine = std::pow(std::max(0.0, 2 * nz * light - 0.7), 12) * 160;
                 noise ^= noise << 13, noise ^= noise >> 17, noise ^= noise << 5;
                 const double grain = int(noise % 13) - 6;
                 const auto channel = [&](double base) {
-                    return std::uint8_t(std::clamp(base * (0.2 + 0.85 * light) + spec + grain, 0.0, 255.0));
+                    return std::uint8_t(std::clamp(base * (0.2 + 0.85 * light) + shine + grain, 0.0, 255.0));
                 };
                 Put(f, x, y, RGB(channel(ball.r), channel(ball.g), channel(ball.b)));
             }

@@ -8,21 +8,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 vokcli=${1:-$here/../build-release/src/cli/vokcli}
-convert=${CONVERT:-/usr/bin/convert}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-# The combined picture is 69,100 pixels wide; a local policy lets ImageMagick open it
-# (the usual system policy stops at 16K pixels).
-cat >"$work/policy.xml" <<'POLICY'
-<policymap>
-  <policy domain="resource" name="width" value="256KP"/>
-  <policy domain="resource" name="area" value="1GP"/>
-  <policy domain="resource" name="memory" value="2GiB"/>
-  <policy domain="resource" name="map" value="4GiB"/>
-</policymap>
-POLICY
-export MAGICK_CONFIGURE_PATH="$work"
+# A work folder and a policy that lets ImageMagick open the wide combined picture.
+source "$here/magick_work.sh"
 
 python3 "$here/make_frames.py" "$work/frames" "$work/reduced.bmp" 150 450 400
 mkdir -p "$work/out" "$work/spread" "$work/im"

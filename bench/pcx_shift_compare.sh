@@ -6,20 +6,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 vokcli=${1:-$here/../build-release/src/cli/vokcli}
 [ -x "$vokcli" ] || vokcli=$here/../build/src/cli/vokcli
-convert=${CONVERT:-/usr/bin/convert}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-# The sheet is 18,000 pixels wide; a local policy lets ImageMagick open it.
-cat >"$work/policy.xml" <<'POLICY'
-<policymap>
-  <policy domain="resource" name="width" value="256KP"/>
-  <policy domain="resource" name="area" value="1GP"/>
-  <policy domain="resource" name="memory" value="2GiB"/>
-  <policy domain="resource" name="map" value="4GiB"/>
-</policymap>
-POLICY
-export MAGICK_CONFIGURE_PATH="$work"
+# A work folder and a policy that lets ImageMagick open the wide combined picture.
+source "$here/magick_work.sh"
 
 python3 "$here/make_frames.py" "$work/frames" "$work/unused.bmp" 150 450 400
 "$vokcli" combine -o "$work/sheet24.bmp" "$work"/frames/frame00*.bmp "$work"/frames/frame01[0-9].bmp \

@@ -10,20 +10,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 vokcli=$build/src/cli/vokcli
-convert=${CONVERT:-/usr/bin/convert}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
-# The combined picture is 69,100 pixels wide; the usual system policy stops at 16K pixels.
-cat >"$work/policy.xml" <<'POLICY'
-<policymap>
-  <policy domain="resource" name="width" value="256KP"/>
-  <policy domain="resource" name="area" value="1GP"/>
-  <policy domain="resource" name="memory" value="2GiB"/>
-  <policy domain="resource" name="map" value="4GiB"/>
-</policymap>
-POLICY
-export MAGICK_CONFIGURE_PATH="$work"
+# A work folder and a policy that lets ImageMagick open the wide combined picture.
+source "$here/magick_work.sh"
 
 "$build/bench/vok_make_shaded_frames" "$work/frames" 150 450 400
 mkdir -p "$work/vok" "$work/vokfs"
