@@ -181,7 +181,7 @@ TEST_F(LanguageTest, HostileFilesLoadAndReport) {
     std::size_t keyLines = 0;
     for (std::size_t at = errors.find("\r\n  "); at != std::string::npos; at = errors.find("\r\n  ", at + 1)) ++keyLines;
     EXPECT_EQ(keyLines, 2u);
-    EXPECT_EQ(Load(std::string("\0\xff\t\t\r\n\t\0\r\n\x01\tx", 15)), std::string("\0\r\nUnknown section.\r\n", 21));
+    EXPECT_EQ(Load(std::string("\0\xff\t\t\r\n\t\0\r\n\x01\tx", 13)), std::string("\0\r\nUnknown section.\r\n", 21));
 }
 
 }  // namespace
