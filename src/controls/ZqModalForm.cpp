@@ -1,9 +1,18 @@
 #include "controls/ZqModalForm.h"
 
+#include <QEvent>
+
 namespace vok {
 
 TZqModalForm::TZqModalForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void TZqModalForm::changeEvent(QEvent* event) {
+    if (MinimizesProgram && event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) &&
+        parentWidget())
+        parentWidget()->window()->showMinimized();
+    QDialog::changeEvent(event);
 }
 
 int TZqModalForm::ShowModal() {

@@ -15,6 +15,11 @@ public:
     int ShowModal();
     // When set, called instead of the modal loop; its return is the window's result.
     std::function<int(TZqModalForm&)> ModalHook;
+    // Minimising the window minimises the whole program (the window it was opened from).
+    bool MinimizesProgram = false;
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace vok

@@ -59,6 +59,7 @@ TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
     setObjectName("Form4");
     AddLanguageSection("[Move Form]", this);
+    MinimizesProgram = true;
     setWindowTitle("Move Monster");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
@@ -272,11 +273,5 @@ void TForm4::Button2Click() { reject(); }
 
 bool TForm4::FormContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
-void TForm4::changeEvent(QEvent* event) {
-    // Minimizing the window minimizes the whole program.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && parentWidget())
-        parentWidget()->window()->showMinimized();
-    TZqModalForm::changeEvent(event);
-}
 
 }  // namespace vok

@@ -72,9 +72,6 @@ public:
     // Right click on a control: shows the long part of its hint; true when one was shown.
     bool FormContextPopup(QWidget* control, const QPoint& pos);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void CreateControls();
     void FillList();

@@ -75,6 +75,7 @@ TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Palette Form"), dialogs_(dialogs) {
     setObjectName("Form2");
     AddLanguageSection("[Palette Form]", this);
+    MinimizesProgram = true;
     setWindowTitle("Palette Editor");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -37,6 +37,7 @@ TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     setObjectName("Form3");
     AddLanguageSection("[Shadow Form]", this);
+    MinimizesProgram = true;
     setWindowTitle("Generate Shadow and Selection");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
@@ -149,11 +150,5 @@ void TForm3::Button2Click() { reject(); }
 
 bool TForm3::Image1ContextPopup(QWidget* control, const QPoint&) { return ShowContextHint(control); }
 
-void TForm3::changeEvent(QEvent* event) {
-    // Minimizing the window minimizes the whole program.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && parentWidget())
-        parentWidget()->window()->showMinimized();
-    TZqModalForm::changeEvent(event);
-}
 
 }  // namespace vok

@@ -54,9 +54,6 @@ public:
     // Right-click on a control: shows the long part of its hint; true when one was shown.
     bool Image1ContextPopup(QWidget* control, const QPoint& pos);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void FillList();
     // Regenerates the preview of the selected row; false after a reported failure.

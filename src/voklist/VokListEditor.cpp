@@ -51,6 +51,7 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " VokList Form"), dialogs_(dialogs) {
     setObjectName("Form5");
     AddLanguageSection("[VokList Form]", this);
+    MinimizesProgram = true;
     setWindowTitle("VokList Editor");
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
@@ -162,11 +163,5 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
     return TZqModalForm::eventFilter(watched, event);
 }
 
-void TForm5::changeEvent(QEvent* event) {
-    // Minimizing the window minimizes the whole program.
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && parentWidget())
-        parentWidget()->window()->showMinimized();
-    TZqModalForm::changeEvent(event);
-}
 
 }  // namespace vok

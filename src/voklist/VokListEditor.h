@@ -83,7 +83,6 @@ public:
     void reject() override;
 
 protected:
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

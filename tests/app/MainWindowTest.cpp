@@ -275,5 +275,17 @@ TEST_F(MainWindowTest, FailingCommandEndsInTheStandardReport) {
     EXPECT_EQ(dialogs.messages[1].Text, "File invalid or corrupt (Unit5.cpp, line 3)");
 }
 
+TEST_F(MainWindowTest, MinimisingASecondaryWindowMinimisesTheProgram) {
+    TForm1& f = Open();
+    for (TZqModalForm* window : std::initializer_list<TZqModalForm*>{f.Form2, f.Form3, f.Form4, f.Form5}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        f.showNormal();
+        window->show();
+        window->setWindowState(Qt::WindowMinimized);
+        EXPECT_TRUE(f.windowState() & Qt::WindowMinimized);
+        window->hide();
+    }
+}
+
 }  // namespace
 }  // namespace vok::test
