@@ -22,14 +22,17 @@ void AddLanguageSection(const std::string& name, QWidget* window);
 // The sections of the windows alive now, in order.
 std::vector<LanguageSection> LanguageSections();
 
-// Texts of a window's non-visual component (a dialog's Title and Filter): a language
-// file sets them as "<component>.<property>". The strings must live as long as the window.
+// Texts of a window's non-visual component (a dialog's Title and Filter, a string holder's
+// Items): a language file sets them as "<component>.<property>", a list of lines as
+// "<component>.<property>.Strings". The strings must live as long as the window.
 class LanguageTexts : public QObject {
     Q_OBJECT
 public:
     struct Text {
         std::string Property;
-        std::string* Value;
+        std::string* Value = nullptr;
+        // For a list of lines instead of one text.
+        std::vector<std::string>* Lines = nullptr;
     };
     LanguageTexts(QWidget* window, const std::string& component, std::vector<Text> texts);
     const std::vector<Text>& Texts() const { return texts_; }

@@ -14,6 +14,8 @@ public:
     const std::vector<std::string>& Items() const { return items_; }
     // Assigning copies the lines.
     void SetItems(const std::vector<std::string>& items) { items_ = items; }
+    // The lines themselves, for a language file to replace.
+    std::vector<std::string>& Lines() { return items_; }
     int Count() const { return int(items_.size()); }
     // The line at index, or an empty line outside the list.
     const std::string& operator[](int index) const {

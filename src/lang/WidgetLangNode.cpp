@@ -108,25 +108,60 @@ public:
     const void* Identity() const override { return texts_.data(); }
     bool IsComponent() const override { return true; }
     TZqPropKind PropertyKind(std::string_view name) const override {
-        if (SameText(name, "Name") || Find(name)) return TZqPropKind::String;
+        if (SameText(name, "Name")) return TZqPropKind::String;
+        if (const LanguageTexts::Text* text = Find(name)) return text->Value ? TZqPropKind::String : TZqPropKind::Other;
         return TZqPropKind::None;
     }
     void SetString(std::string_view name, const std::string& value) override {
-        if (std::string* text = Find(name)) {
-            const auto* window = qobject_cast<const QWidget*>(texts_->parent());
-            *text = (window ? Decoded(window, value) : FromWindows1252(value)).toStdString();
-        }
+        const LanguageTexts::Text* text = Find(name);
+        if (text && text->Value) *text->Value = DecodedText(value).toStdString();
+    }
+    Ptr ObjectProperty(std::string_view name) override;
+
+    QString DecodedText(const std::string& value) const {
+        const auto* window = texts_ ? qobject_cast<const QWidget*>(texts_->parent()) : nullptr;
+        return window ? Decoded(window, value) : FromWindows1252(value);
     }
 
 private:
-    std::string* Find(std::string_view name) const {
+    const LanguageTexts::Text* Find(std::string_view name) const {
         if (texts_)
             for (const LanguageTexts::Text& text : texts_->Texts())
-                if (SameText(text.Property, name)) return text.Value;
+                if (SameText(text.Property, name)) return &text;
         return nullptr;
     }
     QPointer<LanguageTexts> texts_;
 };
+
+// Lines split at CR LF, CR or LF; a final break starts no line of its own.
+QStringList SplitLines(QString all) {
+    all.replace("\r\n", "\n").replace('\r', '\n');
+    QStringList lines = all.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// A non-visual component's list of lines ("Groups42.Items").
+class TextLinesLangNode : public TZqLangNode {
+public:
+    TextLinesLangNode(const TextsLangNode& owner, std::vector<std::string>* lines) : owner_(owner), lines_(lines) {}
+    const void* Identity() const override { return lines_; }
+    bool IsStringList() const override { return true; }
+    void SetStrings(const std::string& text) override {
+        lines_->clear();
+        for (const QString& line : SplitLines(owner_.DecodedText(text))) lines_->push_back(line.toStdString());
+    }
+
+private:
+    const TextsLangNode& owner_;
+    std::vector<std::string>* lines_;
+};
+
+TZqLangNode::Ptr TextsLangNode::ObjectProperty(std::string_view name) {
+    const LanguageTexts::Text* text = Find(name);
+    if (!text || !text->Lines) return nullptr;
+    return std::make_unique<TextLinesLangNode>(*this, text->Lines);
+}
 
 // A memo's lines or a list's items.
 class StringsLangNode : public TZqLangNode {
@@ -136,11 +171,7 @@ public:
     bool IsStringList() const override { return true; }
     void SetStrings(const std::string& text) override {
         if (!widget_) throw std::runtime_error("control gone");
-        // Lines end at CR LF, CR or LF; a final break starts no line of its own.
-        QString all = Decoded(widget_.data(), text);
-        all.replace("\r\n", "\n").replace('\r', '\n');
-        QStringList lines = all.split('\n');
-        if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+        const QStringList lines = SplitLines(Decoded(widget_.data(), text));
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data())) memo->setPlainText(lines.join('\n'));
         else if (auto* rich = qobject_cast<QTextEdit*>(widget_.data())) rich->setPlainText(lines.join('\n'));
         else if (auto* combo = qobject_cast<QComboBox*>(widget_.data())) {

@@ -12,7 +12,13 @@ namespace vok {
 
 TVokListEdit::TVokListEdit() { ShowGroup(0); }
 
-const TZqStringer& TVokListEdit::GroupNames() const { return GroupNamesFor(Doc.TypeIndex); }
+const TZqStringer& TVokListEdit::GroupNames() const {
+    switch (Doc.TypeIndex) {
+        case 2: return Names42;
+        case 4: return Names44;
+        default: return NamesOther;
+    }
+}
 
 std::string TVokListEdit::GroupLabel() const {
     return std::to_string(CurrentGroup) + "  " + GroupNames()[CurrentGroup] + ":";

@@ -25,6 +25,11 @@ public:
     std::string RootFolder;
     bool Modified = false;
 
+    // The editor's own group-name tables, which a language file may relabel.
+    TZqStringer Names42 = Groups42();
+    TZqStringer Names44 = Groups44();
+    TZqStringer NamesOther = GroupsOther();
+
     int Bound() const { return GroupBound(Doc.TypeIndex); }
     const TZqStringer& GroupNames() const;
     // "0  Moving:": the group on show, two spaces, its name and a colon.

@@ -68,6 +68,10 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     for (auto [name, dialog] : {std::pair{"OpenPictureDialog1", &OpenPictureDialog1}, std::pair{"OpenDialog1", &OpenDialog1},
                                 std::pair{"SaveDialog1", &SaveDialog1}})
         ExposeLanguageTexts(this, name, {{"Title", &dialog->Title}, {"Filter", &dialog->Filter}});
+    // The group names, as the string holders Groups42, Groups44 and GroupsOther.
+    for (auto [name, names] : {std::pair{"Groups42", &Edit.Names42}, std::pair{"Groups44", &Edit.Names44},
+                               std::pair{"GroupsOther", &Edit.NamesOther}})
+        ExposeLanguageTexts(this, name, {{"Items", nullptr, &names->Lines()}});
 
     CreateControls();
     ConnectHandlers();

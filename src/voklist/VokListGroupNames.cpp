@@ -33,12 +33,4 @@ const TZqStringer& ZqStringer1() {
     return lines;
 }
 
-const TZqStringer& GroupNamesFor(int typeIndex) {
-    switch (typeIndex) {
-        case 2: return Groups42();
-        case 4: return Groups44();
-        default: return GroupsOther();
-    }
-}
-
 }  // namespace vok

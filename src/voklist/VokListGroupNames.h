@@ -14,7 +14,4 @@ const TZqStringer& GroupsOther();
 // The 14 lines of the settings block of a new list.
 const TZqStringer& ZqStringer1();
 
-// The group names for a type index: creature, hero, or the single "Group".
-const TZqStringer& GroupNamesFor(int typeIndex);
-
 }  // namespace vok

@@ -146,7 +146,7 @@ TEST_F(LanguageWindowsTest, ThePaletteMoveAndListEditorWindowsTakeTheirTexts) {
     EXPECT_EQ(Load("\t[Palette Form]\r\nButton3.Caption\tLaden\r\nOpenPictureDialog1.Title\tPalette laden\r\n"
                    "\t[Move Form]\r\nSpeedButton1.Caption\tAlle\r\nZqSpeedButton1.Hint\toben|Nach oben\r\n"
                    "\t[VokList Form]\r\nComboBox1.Items.Strings\ta\nb\nKreatur\nd\nHeld\nf\ng\nh\ni\nj\r\n"
-                   "SaveDialog1.Filter\tVokList (TXL)|*.txl\r\n"),
+                   "SaveDialog1.Filter\tVokList (TXL)|*.txl\r\nGroups42.Items.Strings\tLaufen\nMaus\r\n"),
               "");
     EXPECT_EQ(f.Form2->Button3->text(), "Laden");
     EXPECT_EQ(f.Form2->OpenPictureDialog1.Title, "Palette laden");
@@ -156,6 +156,8 @@ TEST_F(LanguageWindowsTest, ThePaletteMoveAndListEditorWindowsTakeTheirTexts) {
     EXPECT_EQ(f.Form5->ComboBox1->itemText(2), "Kreatur");
     EXPECT_EQ(f.Form5->ComboBox1->currentIndex(), 2);
     EXPECT_EQ(f.Form5->Edit.Bound(), 21);
+    // The group names are the editor's own string holders.
+    EXPECT_EQ(f.Form5->Edit.GroupLabel(), "0  Laufen:");
     // A right click on an arrow shows the long part of its new hint.
     QWidget* up = f.Form4->ZqSpeedButton1;
     const QPoint at = up->rect().center();
