@@ -2,10 +2,19 @@
 
 #include <QEvent>
 
+#include "controls/LanguageSections.h"
+
 namespace vok {
 
 TZqModalForm::TZqModalForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void TZqModalForm::BecomeSecondaryWindow(const char* objectName, const char* languageSection) {
+    setObjectName(objectName);
+    AddLanguageSection(languageSection, this);
+    MinimizesProgram = true;
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 }
 
 void TZqModalForm::changeEvent(QEvent* event) {

@@ -19,6 +19,10 @@ public:
     bool MinimizesProgram = false;
 
 protected:
+    // What every secondary window of the main window does first: takes its designer name,
+    // registers its language section, gets a minimise box, and minimising it minimises
+    // the program.
+    void BecomeSecondaryWindow(const char* objectName, const char* languageSection);
     void changeEvent(QEvent* event) override;
 };
 

@@ -19,7 +19,6 @@
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
-#include "controls/LanguageSections.h"
 
 namespace vok {
 
@@ -57,11 +56,8 @@ int ViewCoordinate(int v) { return std::clamp(v, -100000, 100000); }
 
 TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
-    setObjectName("Form4");
-    AddLanguageSection("[Move Form]", this);
-    MinimizesProgram = true;
+    BecomeSecondaryWindow("Form4", "[Move Form]");
     setWindowTitle("Move Monster");
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
     PointerOver = [](const QWidget* control) { return control->rect().contains(control->mapFromGlobal(QCursor::pos())); };
     CreateControls();

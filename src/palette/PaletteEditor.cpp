@@ -73,9 +73,7 @@ void TPaletteBox::mouseReleaseEvent(QMouseEvent* event) {
 
 TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Palette Form"), dialogs_(dialogs) {
-    setObjectName("Form2");
-    AddLanguageSection("[Palette Form]", this);
-    MinimizesProgram = true;
+    BecomeSecondaryWindow("Form2", "[Palette Form]");
     setWindowTitle("Palette Editor");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

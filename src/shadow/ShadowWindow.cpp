@@ -12,7 +12,6 @@
 #include "controls/Dialogs.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
-#include "controls/LanguageSections.h"
 #include "controls/Windows1252.h"
 #include "pictures/BitmapImage.h"
 
@@ -35,11 +34,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* ca
 
 TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
-    setObjectName("Form3");
-    AddLanguageSection("[Shadow Form]", this);
-    MinimizesProgram = true;
+    BecomeSecondaryWindow("Form3", "[Shadow Form]");
     setWindowTitle("Generate Shadow and Selection");
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
     setFixedSize(593, 449);
 
     Image1 = new TImageView(this);

@@ -49,11 +49,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, QRect place, const ch
 
 TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " VokList Form"), dialogs_(dialogs) {
-    setObjectName("Form5");
-    AddLanguageSection("[VokList Form]", this);
-    MinimizesProgram = true;
+    BecomeSecondaryWindow("Form5", "[VokList Form]");
     setWindowTitle("VokList Editor");
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
 
     OpenPictureDialog1.Title = "Open the main folder of your creature";
     OpenPictureDialog1.Filter = "Bitmaps (bmp)|*.bmp|All files|*.*";

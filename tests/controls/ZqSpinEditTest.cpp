@@ -7,18 +7,14 @@
 #include <QMouseEvent>
 #include <climits>
 
+#include "controls/TypeKeys.h"
 #include "controls/ZqSpinEdit.h"
 #include "pictures/ColorArithmetic.h"
 
 namespace vok {
 namespace {
 
-void Type(QWidget* to, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(to, &press);
-    }
-}
+using test::Type;
 
 void Key(QWidget* to, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);

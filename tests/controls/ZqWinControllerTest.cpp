@@ -8,17 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "controls/TypeKeys.h"
 #include "controls/ZqWinController.h"
 
 namespace vok {
 namespace {
 
-void Type(QWidget* to, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(to, &press);
-    }
-}
+using test::Type;
 
 bool IsKey(QEvent* e) { return e->type() == QEvent::KeyPress; }
 
