@@ -131,6 +131,7 @@ void TForm1::FormCreate() {
     CreateHelpWindow(std::string(AppTitle) + " Help Form", this);
     if (applyLanguageFiles_) LoadLanguageFiles(dialogs_);
     InstallHintWindow();
+    AcceptVokListDrops();
     {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->setCurrentIndex(0);

@@ -148,6 +148,8 @@ private:
     void AddContextHint(QWidget* control);
 
     void UseSplitRecord(const SplitRecord& record);
+    // A VokList dropped anywhere on the window opens in the VokList editor.
+    void AcceptVokListDrops();
 
     IDialogs& dialogs_;
     bool memoChangeAttached_ = true;

@@ -4,18 +4,20 @@
 #include <QCursor>
 #include <QEvent>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <algorithm>
+#include <QUndoStack>
 
 #include "controls/ProgressDialog.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
+#include "controls/FramePlayer.h"
 #include "controls/ToolGlyphs.h"
+#include "controls/UndoSteps.h"
 #include "controls/ZqSpeedButton.h"
 #include "controls/ZqTimer.h"
 #include "controls/ImageView.h"
+#include "move/MoveView.h"
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
@@ -48,10 +50,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* ca
 // The unit step of an arrow button.
 QPoint StepOf(const TZqSpeedButton* button) { return button->property("Step").toPoint(); }
 
-// Offsets far outside the view draw nothing; keep them where the painter's
-// arithmetic stays sound.
-int ViewCoordinate(int v) { return std::clamp(v, -100000, 100000); }
-
 }  // namespace
 
 TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
@@ -60,7 +58,11 @@ TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     setWindowTitle("Move Monster");
     setFixedSize(593, 449);
     PointerOver = [](const QWidget* control) { return control->rect().contains(control->mapFromGlobal(QCursor::pos())); };
+    Undo = new QUndoStack(this);
+    AddUndoKeys(this, Undo);
     CreateControls();
+    ConnectShiftSteps();
+    CreatePlayControls();
     GridBitmap = LoadMoveGrid(GridFileName());
     Image1->SetImage(BareView());
 }
@@ -143,6 +145,7 @@ void TForm4::ShowFrameList() {
     DragX = INT_MAX;
     RepeatButton = nullptr;
     Frames.SetFileNames(FileNames);
+    Undo->clear();
     frameImage_ = QImage();
     frameImageEntry_ = -1;
     FillList();
@@ -151,6 +154,7 @@ void TForm4::ShowFrameList() {
     if (!ListBox1Click()) return;
     ShowModal();
     Timer1->SetInterval(0);
+    Player->Stop();
 }
 
 void TForm4::FillList() {
@@ -172,6 +176,11 @@ QImage TForm4::BareView() const {
 }
 
 bool TForm4::ListBox1Click() {
+    // While playing, the view shows the frame played; the selection picks the frame "Move" moves.
+    if (Player->Playing()) {
+        DrawPlayedFrame(Player->Frame(), Player->Previous());
+        return true;
+    }
     QImage view = BareView();
     const QListWidgetItem* item = ListBox1->currentItem();
     if (!item) {
@@ -192,13 +201,7 @@ bool TForm4::ListBox1Click() {
         dialogs_.ShowError(e.what());
         return false;
     }
-    if (!frameImage_.isNull()) {
-        QPainter painter(&view);
-        painter.fillRect(view.rect(), frameImage_.pixelColor(0, 0));
-        const FrameOffset offset = Frames.Offset(entry);
-        painter.drawImage(ViewCoordinate(offset.x), ViewCoordinate(offset.y), frameImage_);
-        if (!GridBitmap.Overlay.isNull()) painter.drawImage(0, 0, GridBitmap.Overlay);
-    }
+    DrawFrameView(view, ViewFrame{frameImage_, Frames.Offset(entry)}, GridBitmap.Overlay);
     Image1->SetImage(std::move(view));
     return true;
 }
@@ -206,11 +209,37 @@ bool TForm4::ListBox1Click() {
 void TForm4::ShiftFrames(int dx, int dy) {
     const QListWidgetItem* item = ListBox1->currentItem();
     if ((dx == 0 && dy == 0) || !item) return;
+    std::vector<FrameOffset> before = Frames.Offsets();
     if (SpeedButton2->Down())
         Frames.ShiftOne(item->data(Qt::UserRole).toInt(), dx, dy);
     else
         Frames.ShiftAll(dx, dy);
+    PushShiftStep(std::move(before), SpeedButton2->Down() ? ListBox1->currentRow() : -1);
     ListBox1Click();
+}
+
+void TForm4::ConnectShiftSteps() {
+    // One arrow press, however long it is held, and one drag are one undo step each.
+    for (TZqSpeedButton* arrow : {ZqSpeedButton1, ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4})
+        connect(arrow, &TZqSpeedButton::pressed, this, [this] { NewShiftGesture(); });
+    connect(Image1, &TImageView::MouseDown, this, [this] { NewShiftGesture(); });
+}
+
+void TForm4::NewShiftGesture() { ++shiftGesture_; }
+
+void TForm4::PushShiftStep(std::vector<FrameOffset> before, int row) {
+    std::vector<FrameOffset> after = Frames.Offsets();
+    if (after == before) return;
+    auto restore = [this, row](const std::vector<FrameOffset>& offsets) {
+        Frames.SetOffsets(offsets);
+        // A step of one frame shows that frame.
+        if (row >= 0 && row < ListBox1->count() && row != ListBox1->currentRow())
+            ListBox1->setCurrentRow(row);
+        else
+            ListBox1Click();
+    };
+    Undo->push(new TUndoStep([restore, before = std::move(before)] { restore(before); },
+                             [restore, after = std::move(after)] { restore(after); }, shiftGesture_));
 }
 
 void TForm4::ZqSpeedButtonClick(TZqSpeedButton* button) {

@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ToolGlyphs.h"
+#include "controls/UndoSteps.h"
 #include "controls/ZqSpeedButton.h"
 #include "support/AppInfo.h"
 #include "voklist/VokListBrowser.h"
@@ -71,6 +73,8 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
                                std::pair{"GroupsOther", &Edit.NamesOther}})
         ExposeLanguageTexts(this, name, {{"Items", nullptr, &names->Lines()}});
 
+    Undo = new QUndoStack(this);
+    AddUndoKeys(this, Undo);
     CreateControls();
     ConnectHandlers();
     ShowType();
@@ -112,6 +116,7 @@ void TForm5::CreateControls() {
     Button3 = MakeButton(this, "Button3", QRect(456, 472, 51, 25), "Last");
     Button2 = MakeButton(this, "Button2", QRect(512, 472, 51, 25), "Next");
     Button1 = MakeButton(this, "Button1", QRect(0, 504, kCloseWidth, 25), "Close");
+    CreatePlayControls();
 }
 
 void TForm5::ConnectHandlers() {
