@@ -18,9 +18,9 @@ std::string VokListOf(const QMimeData& data) {
     return {};
 }
 
-// Watches the window and every control of it that takes drops of its own (the colour
-// list would take the file's name as text): a VokList goes to `open`, anything else
-// takes its usual course.
+// Watches the window and its controls, some of which take drops of their own (the
+// colour list would take the file's name as text): a VokList goes to `open`, anything
+// else takes its usual course.
 class VokListDrops : public QObject {
 public:
     VokListDrops(QObject* parent, std::function<void(const std::string&)> open)
@@ -51,8 +51,8 @@ void TForm1::AcceptVokListDrops() {
         RunReported(dialogs_, [&] { Form5->EditVokListFile(list); });
     });
     installEventFilter(drops);
-    for (QWidget* control : findChildren<QWidget*>())
-        if (control->acceptDrops()) control->installEventFilter(drops);
+    // Drops reach a text field through its viewport: every control is watched.
+    for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(drops);
 }
 
 }  // namespace vok

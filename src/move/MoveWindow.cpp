@@ -219,10 +219,9 @@ void TForm4::ShiftFrames(int dx, int dy) {
 }
 
 void TForm4::ConnectShiftSteps() {
-    // One arrow press, however long it is held, and one drag are one undo step each.
+    // One arrow press, however long it is held, is one undo step.
     for (TZqSpeedButton* arrow : {ZqSpeedButton1, ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4})
         connect(arrow, &TZqSpeedButton::pressed, this, [this] { NewShiftGesture(); });
-    connect(Image1, &TImageView::MouseDown, this, [this] { NewShiftGesture(); });
 }
 
 void TForm4::NewShiftGesture() { ++shiftGesture_; }
@@ -264,6 +263,8 @@ void TForm4::Timer1Timer() {
 
 void TForm4::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton || !ListBox1->currentItem()) return;
+    // Each drag is one undo step.
+    NewShiftGesture();
     DragX = x;
     DragY = y;
 }

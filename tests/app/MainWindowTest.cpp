@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUrl>
 
 #include "app/MainWindowFixture.h"
 #include "support/Errors.h"
@@ -241,6 +243,36 @@ TEST_F(MainWindowTest, PaletteEditorOkRewritesTheList) {
     f.Memo1->setPlainText("junk");
     f.Button10->click();
     EXPECT_EQ(f.Memo1->toPlainText(), "junk");
+}
+
+TEST_F(MainWindowTest, AVokListDroppedOnTheWindowOpensInTheEditor) {
+    WriteCreatureTable();
+    TForm1& f = Open();
+    std::ofstream("WALK.TXL", std::ios::binary) << "a.bmp  0+\r\n";
+    std::vector<std::string> opened;
+    f.Form5->ModalHook = [&](TZqModalForm&) {
+        opened = f.Form5->Edit.Names;
+        return 0;
+    };
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(folder.filePath("a.bmp")), QUrl::fromLocalFile(folder.filePath("WALK.TXL"))});
+    const QString colours = f.Memo1->toPlainText();
+    // On the colour list, which would take the name as text.
+    QWidget* target = f.Memo1->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(opened, std::vector<std::string>{"a.bmp"});
+    EXPECT_EQ(f.Memo1->toPlainText(), colours);
+    // Pictures alone are not taken.
+    QMimeData pictures;
+    pictures.setUrls({QUrl::fromLocalFile(folder.filePath("a.bmp"))});
+    QDragEnterEvent other(QPoint(5, 5), Qt::CopyAction, &pictures, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f, &other);
+    EXPECT_FALSE(other.isAccepted());
 }
 
 TEST_F(MainWindowTest, DialogsKeepTheirSettings) {
