@@ -27,8 +27,8 @@ void TForm4::CreatePlayControls() {
     ZqSpeedButton5->setGeometry(8, kTop, 81, 22);
     ZqSpeedButton5->setFocusPolicy(Qt::NoFocus);
     ZqSpeedButton5->setText("Play");
-    // Down while playing.
-    ZqSpeedButton5->setCheckable(true);
+    // Down while playing: a group of its own, which shows it down (the click handler lets it up).
+    ZqSpeedButton5->SetGroupIndex(2);
     SetHint(ZqSpeedButton5, "Play|Shows all frames one after another over the grid, over and over. "
                             "The arrows and dragging shift frames while it plays. Press it again to stop.");
 

@@ -17,8 +17,8 @@ void TForm5::CreatePlayControls() {
     ZqSpeedButton4->setObjectName("ZqSpeedButton4");
     ZqSpeedButton4->setGeometry(384, 504, 57, 25);
     ZqSpeedButton4->setText("Play");
-    // Down while playing.
-    ZqSpeedButton4->setCheckable(true);
+    // Down while playing: a group of its own, which shows it down (the click handler lets it up).
+    ZqSpeedButton4->SetGroupIndex(1);
     SetHint(ZqSpeedButton4, "Play|Shows the frames of the group in the preview one after another, over and over. "
                             "Press it again, or Space in the list of names, to stop.");
 
