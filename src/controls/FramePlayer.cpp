@@ -20,6 +20,12 @@ void TFramePlayer::Start() {
 
 void TFramePlayer::Stop() { SetPlaying(false); }
 
+void TFramePlayer::Toggle(int framesPerSecond) {
+    if (playing_) return Stop();
+    SetRate(framesPerSecond);
+    Start();
+}
+
 void TFramePlayer::SetRate(int framesPerSecond) {
     rate_ = std::clamp(framesPerSecond, kMinRate, kMaxRate);
     if (playing_) timer_->SetInterval(IntervalMs());

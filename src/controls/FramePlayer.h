@@ -29,6 +29,8 @@ public:
     // Shows the first frame that can be shown and plays on from it; nothing without frames.
     void Start();
     void Stop();
+    // "Play" pressed: stops a running play, else starts one at the rate given.
+    void Toggle(int framesPerSecond);
     bool Playing() const { return playing_; }
     // The frame on show and the one before it; -1 when none.
     int Frame() const { return frame_; }

@@ -70,13 +70,8 @@ void TForm4::CreatePlayControls() {
 }
 
 void TForm4::ZqSpeedButton5Click() {
-    if (Player->Playing()) {
-        Player->Stop();
-    } else {
-        // The rate as it stands in the field, typed but not yet entered included.
-        Player->SetRate(ZqSpinEdit1->Value());
-        Player->Start();
-    }
+    // The rate as it stands in the field, typed but not yet entered included.
+    Player->Toggle(ZqSpinEdit1->Value());
     ZqSpeedButton5->SetDown(Player->Playing());
     // Stopped: the view shows the selected frame again.
     if (!Player->Playing()) ListBox1Click();

@@ -48,13 +48,8 @@ void TForm5::CreatePlayControls() {
 }
 
 void TForm5::ZqSpeedButton4Click() {
-    if (Player->Playing()) {
-        Player->Stop();
-    } else {
-        // The rate as it stands in the field, typed but not yet entered included.
-        Player->SetRate(ZqSpinEdit1->Value());
-        Player->Start();
-    }
+    // The rate as it stands in the field, typed but not yet entered included.
+    Player->Toggle(ZqSpinEdit1->Value());
     ZqSpeedButton4->SetDown(Player->Playing());
 }
 

@@ -7,12 +7,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QUrl>
 
 #include "app/MainWindowFixture.h"
+#include "controls/FileDropEvents.h"
 #include "support/Errors.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
@@ -254,25 +253,13 @@ TEST_F(MainWindowTest, AVokListDroppedOnTheWindowOpensInTheEditor) {
         opened = f.Form5->Edit.Names;
         return 0;
     };
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(folder.filePath("a.bmp")), QUrl::fromLocalFile(folder.filePath("WALK.TXL"))});
     const QString colours = f.Memo1->toPlainText();
     // On the colour list, which would take the name as text.
-    QWidget* target = f.Memo1->viewport();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    QApplication::processEvents();
+    EXPECT_EQ(DropFiles(f.Memo1->viewport(), {Here("a.bmp"), Here("WALK.TXL")}).Action, Qt::CopyAction);
     EXPECT_EQ(opened, std::vector<std::string>{"a.bmp"});
     EXPECT_EQ(f.Memo1->toPlainText(), colours);
     // Pictures alone are not taken.
-    QMimeData pictures;
-    pictures.setUrls({QUrl::fromLocalFile(folder.filePath("a.bmp"))});
-    QDragEnterEvent other(QPoint(5, 5), Qt::CopyAction, &pictures, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &other);
-    EXPECT_FALSE(other.isAccepted());
+    EXPECT_FALSE(DropFiles(&f, {Here("a.bmp")}).Entered);
 }
 
 TEST_F(MainWindowTest, DialogsKeepTheirSettings) {

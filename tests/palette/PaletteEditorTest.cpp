@@ -6,10 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <QMimeData>
-#include <QUrl>
-
 #include "app/MainWindowFixture.h"
+#include "controls/FileDropEvents.h"
 #include "controls/WindowKeys.h"
 #include "palette/PaletteEditor.h"
 #include "pictures/BmpCodec.h"
@@ -151,14 +149,7 @@ TEST_F(PaletteEditorTest, UndoTakesBackDragsColoursAndDroppedPalettesAndOkWrites
         Mouse(QEvent::MouseButtonPress, Cell(1), Qt::RightButton);
         Mouse(QEvent::MouseButtonRelease, Cell(1), Qt::RightButton);
         // A picture dropped from the file manager gives its palette, as Load does.
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Here("16.bmp")))});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(editor, &enter);
-        EXPECT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(editor, &drop);
-        QApplication::processEvents();
+        EXPECT_EQ(DropFiles(editor, {Here("16.bmp")}).Action, Qt::CopyAction);
         EXPECT_EQ(editor->Cells.EditorPalette[0], 0x010203);
         PressKey(editor, Qt::Key_Z, Qt::ControlModifier);
         PressKey(editor, Qt::Key_Z, Qt::ControlModifier);

@@ -11,6 +11,7 @@
 
 #include "VokListTestText.h"
 #include "controls/ContextHint.h"
+#include "controls/FileDropEvents.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ScriptedDialogs.h"
 #include "controls/WindowKeys.h"
@@ -376,18 +377,10 @@ TEST_F(VokListEditor, DroppedPicturesJoinUnlessOutsideTheListsFolderAndUndoAtOnc
     std::filesystem::create_directories(dir / "sub");
     WritePicture(dir / "sub/deep.bmp", 4, 4);
     ShowNew([&] {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "walk2.bmp")),
-                      QUrl::fromLocalFile(QString::fromStdString(dir / "sub/deep.bmp")),
-                      QUrl::fromLocalFile(QString::fromStdString(dir / "walk1.bmp"))});
-        QWidget* target = form.ListBox1->viewport();
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        EXPECT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
+        const test::DropResult drop =
+            test::DropFiles(form.ListBox1->viewport(), {dir / "walk2.bmp", dir / "sub/deep.bmp", dir / "walk1.bmp"});
         // The files stay where they are.
-        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+        EXPECT_EQ(drop.Action, Qt::CopyAction);
         EXPECT_EQ(Shown(), (std::vector<std::string>{"walk2.bmp", "walk1.bmp"}));
         test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(form.ListBox1->count(), 0);
