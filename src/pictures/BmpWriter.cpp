@@ -109,7 +109,12 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     return out;
 }
 
+void CheckPictureHasPixels(const Bitmap& picture, const std::string& fileName) {
+    if (picture.width() <= 0 || picture.height() <= 0) RaiseCannotSave(fileName, "The picture has no pixels");
+}
+
 void SaveBitmapToFile(const Bitmap& bitmap, const std::string& fileName) {
+    CheckPictureHasPixels(bitmap, fileName);
     // The rows go to the file straight from the picture, without a second copy.
     const std::vector<std::uint8_t> header = EncodeBmpHeader(bitmap);
     std::vector<ByteRange> pieces = BmpRows(bitmap);
