@@ -5,6 +5,37 @@
 #include <algorithm>
 
 namespace vok {
+namespace {
+
+// The events the toolkit hands on to the parent while a widget leaves them unaccepted.
+bool GoesUpToParents(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+    case QEvent::ToolTip:
+    case QEvent::WhatsThis:
+    case QEvent::StatusTip:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
 
 TWindowHookChain::TWindowHookChain(QObject* control) : QObject(control), control_(control) {
     setObjectName("ZqWindowHookChain");
@@ -74,9 +105,9 @@ bool TWindowHookChain::eventFilter(QObject* watched, QEvent* event) {
     const std::vector<std::shared_ptr<TWindowHook>> snapshot = hooks_;
     Delivery delivery;
     if (!Dispatch(snapshot, 0, event, delivery, false)) return false;
-    // A hook kept the event, or the control has had it (and its parents, when it ignored
-    // it): either way the toolkit must not deliver it again, nor pass it up once more.
-    if (delivery.delivered) event->accept();
+    // A hook kept the event, or the control has had it: either way the toolkit must not
+    // deliver it again. Input the control ignored has reached its parents already.
+    if (delivery.delivered && GoesUpToParents(event->type())) event->accept();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <memory>
@@ -79,6 +80,18 @@ TEST(ZqWinController, FiltersInstalledBeforeTheHookStillRun) {
     Type(&edit, "bx");  // the hook runs the rest of the chain itself
     EXPECT_EQ(earlier.keys, 4);
     EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, AWindowThatRefusesToCloseStaysOpenWhenAHookRanItFirst) {
+    struct Refusing : QWidget {
+        void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    } window;
+    TZqWinController controller;
+    controller.OnWndProc = [](TZqWinController*, QEvent*, bool&, const TZqNextWndProc& next) { next(); };
+    controller.SetControl(&window);
+    window.show();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(ZqWinController, AnInnerHookSeesAnEventOnceWhenTheOuterOneRanItFirst) {
