@@ -25,6 +25,7 @@
 #include "controls/ControlHint.h"
 #include "controls/LanguageSections.h"
 #include "controls/LmHintComboBox.h"
+#include "controls/PasteGuard.h"
 #include "controls/ZqSpinEdit.h"
 #include "controls/ZqWinController.h"
 #include "lang/HelpWindow.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(IDialogs& dialogs, QWidget* parent, bool applyLanguageFiles)
     : QWidget(parent), dialogs_(dialogs), applyLanguageFiles_(applyLanguageFiles) {
     setObjectName("Form1");
     setWindowTitle(AppTitle);
+    InstallPasteGuard();
     // Single border, system menu and minimise only: the window cannot be maximised.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
