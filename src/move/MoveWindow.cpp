@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QEvent>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -113,8 +115,9 @@ void TForm4::CreateControls() {
         SetHint(button, a.hint);
         *a.button = button;
         connect(button, &TZqSpeedButton::clicked, this, [this, button] { ZqSpeedButtonClick(button); });
-        connect(button, &TZqSpeedButton::pressed, this, [this, button] { ZqSpeedButtonMouseDown(button); });
-        connect(button, &TZqSpeedButton::released, this, [this] { ZqSpeedButtonMouseUp(); });
+        // The mouse button itself, not the button's pressed look: that one goes up and down
+        // as the pointer leaves and comes back, which must not restart the first pause.
+        button->installEventFilter(this);
     }
 
     Button1 = MakeButton(this, "Button1", 304, "OK");
@@ -249,6 +252,18 @@ void TForm4::ZqSpeedButtonClick(TZqSpeedButton* button) {
 void TForm4::ZqSpeedButtonMouseDown(TZqSpeedButton* button) {
     RepeatButton = button;
     Timer1->SetInterval(400);
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress, release = event->type() == QEvent::MouseButtonRelease;
+    if ((press || release) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (TZqSpeedButton* arrow : {ZqSpeedButton1, ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4}) {
+            if (watched != arrow) continue;
+            if (press) ZqSpeedButtonMouseDown(arrow);
+            else ZqSpeedButtonMouseUp();
+        }
+    }
+    return TZqModalForm::eventFilter(watched, event);
 }
 
 void TForm4::ZqSpeedButtonMouseUp() {

@@ -91,6 +91,10 @@ public:
     // Right click on a control: shows the long part of its hint; true when one was shown.
     bool FormContextPopup(QWidget* control, const QPoint& pos);
 
+protected:
+    // The left mouse button on an arrow starts and stops its repeat.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
     void CreatePlayControls();

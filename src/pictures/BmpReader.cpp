@@ -50,6 +50,17 @@ bool IsContiguousMask(std::uint32_t mask, int bitCount) {
     return (run & (run + 1)) == 0;
 }
 
+}  // namespace
+
+bool bmp::BitFieldsReadable(int bitCount, const std::uint32_t (&masks)[3]) {
+    if (bitCount != 16 && bitCount != 32) return false;
+    for (std::uint32_t m : masks)
+        if (!IsContiguousMask(m, bitCount)) return false;
+    return !(masks[0] & masks[1]) && !(masks[0] & masks[2]) && !(masks[1] & masks[2]);
+}
+
+namespace {
+
 // `data` holds the first `held` bytes of a file of `size` bytes: at least the
 // headers, the masks and the colour table, or the whole file when it is shorter.
 BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t held, std::size_t size) {
@@ -120,10 +131,7 @@ BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t held, std::size_t si
         break;
     case bmp::BiBitFields:
     case bmp::BiAlphaBitFields: {
-        if (l.bitCount != 16 && l.bitCount != 32) RaiseInvalidBitmap();
-        for (std::uint32_t m : l.masks)
-            if (!IsContiguousMask(m, l.bitCount)) RaiseInvalidBitmap();
-        if ((l.masks[0] & l.masks[1]) || (l.masks[0] & l.masks[2]) || (l.masks[1] & l.masks[2])) RaiseInvalidBitmap();
+        if (!bmp::BitFieldsReadable(l.bitCount, l.masks)) RaiseInvalidBitmap();
         break;
     }
     default: RaiseInvalidBitmap();

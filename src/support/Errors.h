@@ -74,6 +74,8 @@ std::string StandardReportText(const std::string& message);
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void RaiseOpenError(const std::string& fileName, int code);
 [[noreturn]] void RaiseCreateError(const std::string& fileName, int code);
+// "Cannot create file "%s". %s" with the reason the program refuses to write it.
+[[noreturn]] void RaiseCannotSave(const std::string& fileName, const std::string& reason);
 
 // "'%s' is not a valid integer value"
 [[noreturn]] void RaiseNotInteger(const std::string& text);

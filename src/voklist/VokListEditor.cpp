@@ -108,6 +108,7 @@ void TForm5::CreateControls() {
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setGeometry(88, 472, 169, ComboBox1->sizeHint().height());
     for (const std::string_view text : kVokTypeTexts) ComboBox1->addItem(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    ComboBox1->SetItemHeight(13);
     SetHint(ComboBox1, "|Vok Type");
 
     Button4 = MakeSpeedButton(this, "Button4", 264, "Add", AddGlyph());

@@ -91,8 +91,19 @@ TEST_F(SettingsTest, GarbageInTheFileStartsTheProgramNormally) {
     TForm1& f = Open();
     EXPECT_TRUE(dialogs.Errors().empty());
     EXPECT_EQ(f.OpenDialog4.FileName.size(), std::size_t(1) << 20);
-    EXPECT_EQ(f.Memo1->toPlainText(), "");
+    EXPECT_EQ(f.Memo1->toPlainText().split('\n').size(), 8);  // no colour among the commas: the defaults
     EXPECT_FALSE(f.Button7->isEnabled());
+}
+
+TEST_F(SettingsTest, AColourListWithoutAColourGivesTheDefaults) {
+    const QString defaults = Open().Memo1->toPlainText();
+    ASSERT_EQ(defaults.split('\n').size(), 8);
+    for (const char* value : {"", "zz,,$12, 00FF00,80000000"}) {
+        form->close();  // saves the settings: the file is written after it
+        form.reset();
+        WriteBytes(Here("voktool.ini"), std::string("[Main Form]\nStandardColors=") + value + "\n");
+        EXPECT_EQ(Open().Memo1->toPlainText(), defaults) << value;
+    }
 }
 
 TEST_F(SettingsTest, TheSettingsFileIsNamedAfterTheProgramFile) {

@@ -78,6 +78,21 @@ TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
         for (int x = 0; x < 9; ++x) ASSERT_EQ(converted.colorAt(x, y), original.colorAt(x, y));
 }
 
+TEST_F(VokcliPictureTest, APictureWithoutPixelsIsWrittenByNoWriter) {
+    // A 24-bit PCX header with xmax one below xmin: 0 pixels wide, 3 rows high.
+    std::string header(128, '\0');
+    header[0] = 10, header[2] = 1, header[3] = 8, header[65] = 3;
+    header[8] = header[9] = '\xFF';
+    header[10] = 2;
+    std::ofstream(Path("empty.pcx"), std::ios::binary) << header;
+    for (const char* out : {"out.bmp", "out.pcx"}) {
+        const test::VokcliResult r = test::RunVokcli("convert '" + Path("empty.pcx") + "' '" + Path(out) + "'");
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, "Cannot create file \"" + Path(out) + "\". The picture has no pixels\n");
+        EXPECT_FALSE(fs::exists(Path(out)));
+    }
+}
+
 TEST_F(VokcliPictureTest, ConvertFailuresAndUsage) {
     std::ofstream(Path("bad.bmp")) << "BM";
     test::VokcliResult r = test::RunVokcli("convert '" + Path("bad.bmp") + "' '" + Path("out.bmp") + "'");

@@ -164,6 +164,32 @@ TEST_F(MoveWindow, AHeldArrowRepeatsWhileThePointerStaysOnIt) {
     EXPECT_EQ(Block(folder / "a.bmp"), QPoint(5, 1));
 }
 
+TEST_F(MoveWindow, LeavingAHeldArrowAndComingBackKeepsTheRepeatRhythm) {
+    bool over = true;
+    form->PointerOver = [&](const QWidget*) { return over; };
+    const auto drag = [](QWidget* arrow, QPointF at) {
+        QMouseEvent move(QEvent::MouseMove, at, arrow->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(arrow, &move);
+    };
+    Show({folder / "a.bmp"}, [&](TForm4& f) {
+        SendMouse(f.ZqSpeedButton4, QEvent::MouseButtonPress);
+        f.Timer1->Tick();  // step 1
+        over = false;
+        drag(f.ZqSpeedButton4, QPointF(-30, -30));
+        EXPECT_TRUE(f.Timer1->Active());  // still held
+        EXPECT_EQ(f.Timer1->Interval(), 100);
+        f.Timer1->Tick();  // away: no step
+        over = true;
+        drag(f.ZqSpeedButton4, QPointF(5, 5));
+        EXPECT_EQ(f.Timer1->Interval(), 100);  // no new first pause
+        f.Timer1->Tick();  // step 2
+        SendMouse(f.ZqSpeedButton4, QEvent::MouseButtonRelease);  // the click: step 3
+        EXPECT_FALSE(f.Timer1->Active());
+        f.Button1->click();
+    });
+    EXPECT_EQ(Block(folder / "a.bmp"), QPoint(5, 1));
+}
+
 TEST_F(MoveWindow, AFirstFrameThatCannotLoadKeepsTheWindowShut) {
     bool shown = false;
     Show({folder / "gone.bmp", folder / "a.bmp"}, [&](TForm4&) { shown = true; });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -84,6 +85,10 @@ protected:
     TForm5 form{dialogs};
     int shown = 0;
 };
+
+TEST_F(VokListEditor, VokTypeItemsAre13PixelsHighLikeTheCreatureBox) {
+    EXPECT_EQ(form.ComboBox1->view()->sizeHintForRow(0), 13);
+}
 
 TEST_F(VokListEditor, Layout) {
     EXPECT_EQ(form.windowTitle().toStdString(), "VokList Editor");
