@@ -13,7 +13,8 @@ namespace vok {
 
 class WidgetLangNode : public TZqLangNode {
 public:
-    explicit WidgetLangNode(QWidget* widget) : widget_(widget) {}
+    // utf8: the file's texts are UTF-8 whatever the character set of a font.
+    explicit WidgetLangNode(QWidget* widget, bool utf8 = false) : widget_(widget), utf8_(utf8) {}
 
     const void* Identity() const override { return widget_.data(); }
     Ptr Component(std::string_view name) override;
@@ -30,6 +31,12 @@ public:
 private:
     QWidget* Widget() const;
     QPointer<QWidget> widget_;
+    bool utf8_;
+    // The window's named controls, gathered once per file: a file of many keys
+    // would otherwise search the whole window for each.
+    std::vector<QPointer<QWidget>> controls_;
+    bool controlsGathered_ = false;
+    const std::vector<QPointer<QWidget>>& Controls();
 };
 
 // The character set a language file gave a control's font, or else its parent's up to
