@@ -212,27 +212,33 @@ QWidget* WidgetLangNode::Widget() const {
     return widget_.data();
 }
 
-const std::vector<QPointer<QWidget>>& WidgetLangNode::Controls() {
-    if (!controlsGathered_)
-        for (QWidget* control : OwnedControls(widget_.data())) controls_.emplace_back(control);
-    controlsGathered_ = true;
-    return controls_;
+void WidgetLangNode::Gather() {
+    if (gathered_) return;
+    gathered_ = true;
+    for (QWidget* control : OwnedControls(widget_.data()))
+        controls_.push_back({control, control->objectName().toStdString()});
+    if (widget_ && widget_->isWindow())
+        for (LanguageTexts* texts : widget_->findChildren<LanguageTexts*>(Qt::FindDirectChildrenOnly))
+            texts_.push_back({texts, texts->objectName().toStdString()});
 }
 
 TZqLangNode::Ptr WidgetLangNode::Component(std::string_view name) {
-    for (const QPointer<QWidget>& control : Controls())
-        if (control && SameText(control->objectName().toStdString(), name))
-            return std::make_unique<WidgetLangNode>(control.data(), utf8_);
-    if (widget_ && widget_->isWindow())
-        for (LanguageTexts* texts : widget_->findChildren<LanguageTexts*>(Qt::FindDirectChildrenOnly))
-            if (SameText(texts->objectName().toStdString(), name)) return std::make_unique<TextsLangNode>(texts, utf8_);
+    Gather();
+    for (const Named& control : controls_)
+        if (control.object && SameText(control.name, name))
+            return std::make_unique<WidgetLangNode>(static_cast<QWidget*>(control.object.data()), utf8_);
+    for (const Named& texts : texts_)
+        if (texts.object && SameText(texts.name, name))
+            return std::make_unique<TextsLangNode>(static_cast<LanguageTexts*>(texts.object.data()), utf8_);
     return nullptr;
 }
 
 std::vector<TZqLangNode::Ptr> WidgetLangNode::Components() {
+    Gather();
     std::vector<Ptr> nodes;
-    for (const QPointer<QWidget>& control : Controls())
-        if (control) nodes.push_back(std::make_unique<WidgetLangNode>(control.data(), utf8_));
+    for (const Named& control : controls_)
+        if (control.object)
+            nodes.push_back(std::make_unique<WidgetLangNode>(static_cast<QWidget*>(control.object.data()), utf8_));
     return nodes;
 }
 

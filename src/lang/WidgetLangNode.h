@@ -6,6 +6,8 @@
 // text of any control is reached by Text.
 #include <QPointer>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "lang/LangNode.h"
 
@@ -32,11 +34,15 @@ private:
     QWidget* Widget() const;
     QPointer<QWidget> widget_;
     bool utf8_;
-    // The window's named controls, gathered once per file: a file of many keys
-    // would otherwise search the whole window for each.
-    std::vector<QPointer<QWidget>> controls_;
-    bool controlsGathered_ = false;
-    const std::vector<QPointer<QWidget>>& Controls();
+    // The window's named controls and text holders, gathered once per file: a file of
+    // many keys would otherwise search the whole window for each.
+    struct Named {
+        QPointer<QObject> object;
+        std::string name;
+    };
+    std::vector<Named> controls_, texts_;
+    bool gathered_ = false;
+    void Gather();
 };
 
 // The character set a language file gave a control's font, or else its parent's up to

@@ -134,8 +134,8 @@ TEST_F(LanguageWindowsTest, AUtf8FileWithAByteOrderMarkAndACrOnlyFileApplyInFull
     EXPECT_EQ(f.Button1->text(), QString::fromUtf8("Neue Liste \xC3\xA4"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages[0].Text.find("NoSuch\xC3\xA4.Caption"), std::string::npos);
-    EXPECT_EQ(Load("\t[Main Form]\rButton2.Caption\t\xd6ffnen\rButton6.Caption\tVereinen\r"), "");
-    EXPECT_EQ(f.Button2->text(), QString::fromUtf8("\xC3\x96ffnen"));
+    EXPECT_EQ(Load("\t[Main Form]\rButton2.Caption\t\xd6" "ffnen\rButton6.Caption\tVereinen\r"), "");
+    EXPECT_EQ(f.Button2->text(), QString::fromUtf8("\xC3\x96" "ffnen"));
     EXPECT_EQ(f.Button6->text(), "Vereinen");
 }
 
@@ -231,33 +231,31 @@ std::string ShippedFile(const char* name) { return ReadFileText(std::string(VOK_
 // Every text of ours that a language file sets, by "<section> <key>": window captions,
 // control captions, hints, the items of choice boxes and the texts of non-visual
 // components. The help's text and the data that controls show are left out.
-std::map<std::string, QString> WindowTexts() {
-    std::map<std::string, QString> texts;
+std::map<std::string, std::string> WindowTexts() {
+    std::map<std::string, std::string> texts;
     for (const LanguageSection& section : LanguageSections()) {
         QWidget* window = section.Root.data();
         if (!window) continue;
         const std::string prefix = section.Name + " ";
-        texts[prefix + "Caption"] = window->windowTitle();
+        texts[prefix + "Caption"] = window->windowTitle().toStdString();
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const std::string name = w->objectName().toStdString();
             if (w->window() != window || name.empty() || w->objectName().startsWith("qt_")) continue;
-            texts[prefix + name + ".Hint"] = Hint(w);
-            if (auto* button = qobject_cast<QAbstractButton*>(w)) texts[prefix + name + ".Caption"] = button->text();
+            texts[prefix + name + ".Hint"] = Hint(w).toStdString();
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                texts[prefix + name + ".Caption"] = button->text().toStdString();
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 QStringList items;
                 for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-                texts[prefix + name + ".Items.Strings"] = items.join('\n');
+                texts[prefix + name + ".Items.Strings"] = items.join('\n').toStdString();
             }
         }
         for (const auto* holder : window->findChildren<vok::LanguageTexts*>(Qt::FindDirectChildrenOnly))
             for (const vok::LanguageTexts::Text& text : holder->Texts()) {
                 const std::string key = prefix + holder->objectName().toStdString() + "." + text.Property;
-                if (text.Value) texts[key] = QString::fromStdString(*text.Value);
-                if (text.Lines) {
-                    QStringList lines;
-                    for (const std::string& line : *text.Lines) lines << QString::fromStdString(line);
-                    texts[key + ".Strings"] = lines.join('\n');
-                }
+                if (text.Value) texts[key] = *text.Value;
+                if (text.Lines)
+                    for (const std::string& line : *text.Lines) texts[key + ".Strings"] += line + "\n";
             }
     }
     return texts;
@@ -278,9 +276,12 @@ std::set<std::string> KeysOf(const std::string& text) {
 
 TEST_F(LanguageWindowsTest, TheShippedEnglishFileChangesNoBuiltInText) {
     Open();
-    const std::map<std::string, QString> before = WindowTexts();
-    EXPECT_EQ(Load(ShippedFile("Language.txt")), "");
-    EXPECT_EQ(WindowTexts(), before);
+    const std::map<std::string, std::string> builtIn = WindowTexts();
+    form.reset();
+    WriteFileText(AppPath() + "Language.txt", ShippedFile("Language.txt"));
+    Open();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(WindowTexts(), builtIn);
 }
 
 TEST_F(LanguageWindowsTest, EveryTextOfOursHasAKeyInBothShippedFiles) {
@@ -288,45 +289,15 @@ TEST_F(LanguageWindowsTest, EveryTextOfOursHasAKeyInBothShippedFiles) {
     const std::set<std::string> english = KeysOf(ShippedFile("Language.txt"));
     const std::set<std::string> german = KeysOf(ShippedFile("translations/Language-German.txt"));
     for (const auto& [key, text] : WindowTexts()) {
-        if (text.isEmpty() || key.starts_with("[Help] Memo1")) continue;
+        // The panel carries the Split button's hint, set through Button7.Hint.
+        if (text.empty() || key.starts_with("[Help] Memo1") || key.starts_with("[Main Form] SplitButtonPanel")) continue;
         const std::string lower = QString::fromStdString(key).toLower().toStdString();
         EXPECT_TRUE(english.count(lower)) << key << " missing in Language.txt";
-        EXPECT_TRUE(german.count(lower)) << key << " missing in Language-German.txt";
+        // The creature names are the same in every language: the translation leaves them to Language.txt.
+        if (key != "[Main Form] ComboBox1.Items.Strings") {
+            EXPECT_TRUE(german.count(lower)) << key << " missing in Language-German.txt";
+        }
     }
-}
-
-TEST_F(LanguageWindowsTest, ShippedFilesApplyCleanly) {
-    TForm1& f = Open();
-    EXPECT_EQ(Load(ShippedFile("Language.txt")), "");
-    EXPECT_EQ(f.Button6->text(), "Combine");
-    EXPECT_GT(HelpWindow()->Memo1->blockCount(), 50);
-    EXPECT_EQ(Load(ShippedFile("translations/Language-German.txt")), "");
-    EXPECT_NE(f.Button6->text(), "Combine");
-    EXPECT_GT(HelpWindow()->Memo1->blockCount(), 50);
-}
-
-TEST_F(LanguageWindowsTest, TheCheckPrintsTheErrorTextAndAnswersByExitCode) {
-    const QString bad = folder.filePath("bad.txt");
-    WriteFileText(bad.toStdString(), "\t[Main Form]\r\nNoSuch.Caption\tx\r\n");
-    QProcess check;
-    check.start(VOK_VOKTOOL, {"--check-language", bad});
-    ASSERT_TRUE(check.waitForFinished(30000));
-    EXPECT_EQ(check.exitCode(), 1);
-    EXPECT_EQ(check.readAllStandardOutput(), "[Main Form]\nThe following properties weren't loaded:\n  NoSuch.Caption\n");
-    check.start(VOK_VOKTOOL, {"--check-language", QString(VOK_DATA_SOURCE_DIR) + "/Language.txt"});
-    ASSERT_TRUE(check.waitForFinished(30000));
-    EXPECT_EQ(check.exitCode(), 0);
-    EXPECT_EQ(check.readAllStandardOutput(), "");
-    // A file that loads only because its form was guessed does not pass.
-    WriteFileText(bad.toStdString(), "\xEF\xBB\xBF\t[Main Form]\r\nCaption\tx\r\n");
-    check.start(VOK_VOKTOOL, {"--check-language", bad});
-    ASSERT_TRUE(check.waitForFinished(30000));
-    EXPECT_EQ(check.exitCode(), 1);
-    EXPECT_EQ(check.readAllStandardOutput(),
-              "The file starts with a UTF-8 byte-order mark: its texts are read as UTF-8.\n");
-    check.start(VOK_VOKTOOL, {"--check-language"});
-    ASSERT_TRUE(check.waitForFinished(30000));
-    EXPECT_EQ(check.exitCode(), 2);
 }
 
 }  // namespace
