@@ -35,7 +35,7 @@ void TForm1::Button6Click() {
 
     // A Combine that fails keeps the record of the last one that succeeded, and the
     // Split proposals that go with it.
-    TProgressDialog progress(this, "Combining frames...");
+    TProgressDialog progress(this, ProgressDialog1);
     const SplitRecord record = CombineFiles(frames, output, StandardColorTable,
                                             ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
     OpenPictureDialog3.FileName = output;
@@ -59,7 +59,7 @@ void TForm1::Button7Click() {
     record.PartHeights.assign(PartHeights.begin(), PartHeights.end());
     record.PartNames = PartNames;
     if (record.empty()) return;  // nothing combined yet
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     SplitFile(OpenPictureDialog3.FileName, record, ExtractFilePath(SavePictureDialog2.FileName), StandardColorTable,
               ZqSpinEdit3->Value(), ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
 }
@@ -67,7 +67,7 @@ void TForm1::Button7Click() {
 void TForm1::Button8Click() {
     ReadStandardColors();
     if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     DeleteShadowsInFiles(ChosenFiles(OpenPictureDialog1), StandardColorTable, &progress);
 }
 
@@ -80,7 +80,7 @@ void TForm1::Button9Click() {
     settings.copyBackground = CheckBox1->isChecked();
     settings.dx = ZqSpinEdit1->Value();
     settings.dy = ZqSpinEdit2->Value();
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings,
                        &progress);
 }

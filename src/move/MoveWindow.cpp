@@ -19,6 +19,7 @@
 #include "controls/ZqSpeedButton.h"
 #include "controls/ZqTimer.h"
 #include "controls/ImageView.h"
+#include "controls/LanguageSections.h"
 #include "move/MoveView.h"
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
@@ -58,6 +59,8 @@ TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
     BecomeSecondaryWindow("Form4", "[Move Form]");
     setWindowTitle("Move Monster");
+    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
+    ExposeLanguageTexts(this, "Messages", {{"FramesNotSaved", &FramesNotSavedText}});
     setFixedSize(593, 449);
     PointerOver = [](const QWidget* control) { return control->rect().contains(control->mapFromGlobal(QCursor::pos())); };
     Undo = new QUndoStack(this);
@@ -300,10 +303,10 @@ void TForm4::Image1MouseUp(Qt::MouseButton button, int, int) {
 void TForm4::Button1Click() {
     // The window closes whatever happens; a failed save stops at its frame.
     RunReported(dialogs_, [this] {
-        TProgressDialog progress(this, "Writing frames...");
+        TProgressDialog progress(this, ProgressDialog1);
         const std::vector<std::string> skipped = Frames.Save(&progress);
         if (skipped.empty()) return;
-        std::string text = "These frames could not be loaded and were not saved:";
+        std::string text = FramesNotSavedText;
         for (const std::string& name : skipped) text += "\r\n" + name;
         dialogs_.ShowError(text);
     });

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/ProgressDialog.h"
 #include "controls/ZqModalForm.h"
 #include "move/FrameShift.h"
 #include "move/MoveGrid.h"
@@ -66,6 +67,9 @@ public:
 
     // The frames, their pictures and offsets.
     TFrameShifter Frames;
+    // What saving says: its progress, and the frames it had to leave.
+    TProgressTexts ProgressDialog1{"Writing frames..."};
+    std::string FramesNotSavedText = "These frames could not be loaded and were not saved:";
     MoveGrid GridBitmap;
     int DragX = INT_MAX;
     int DragY = 0;

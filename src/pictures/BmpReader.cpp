@@ -237,15 +237,17 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
 namespace {
 
 Bitmap LoadBitmapFile(const std::string& fileName) {
-    const int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) RaiseOpenError(fileName, errno);
+    struct stat st {};
+    int fd = -1;
+    try {
+        fd = OpenFileForReading(fileName, st);
+    } catch (const EOSError& e) {
+        RaiseOpenError(fileName, e.code());
+    }
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) RaiseOpenError(fileName, errno);
-    if (S_ISDIR(st.st_mode)) RaiseOpenError(fileName, EISDIR);
     int error = 0;
     std::vector<std::uint8_t> bytes;
     if (S_ISREG(st.st_mode)) {
@@ -278,7 +280,7 @@ Bitmap LoadBitmapFile(const std::string& fileName) {
         }
         return bitmap;
     }
-    // Anything else (a pipe, a device) is read as it comes, up to a bound, and given
+    // A device is read as it comes, up to a bound, and given
     // up at once when it does not start like a picture.
     constexpr std::size_t kMaxStreamBytes = std::size_t(256) << 20;
     bytes.resize(65536);

@@ -56,6 +56,7 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
 
     OpenPictureDialog1.Title = "Open the main folder of your creature";
+    ExposeLanguageTexts(this, "Messages", {{"SaveChanges", &SaveChangesText}});
     OpenPictureDialog1.Filter = "Bitmaps (bmp)|*.bmp|All files|*.*";
     OpenPictureDialog1.DefaultExt = ".bmp";
     OpenPictureDialog1.FileMustExist = true;

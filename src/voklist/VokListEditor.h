@@ -45,6 +45,8 @@ public:
 
     // The document, the group on show and the picture folder.
     TVokListEdit Edit;
+    // The question before unsaved changes are dropped.
+    std::string SaveChangesText = "Save changes to the list?";
 
     // Dialogs; the settings file keeps their file names.
     FileDialogOptions OpenDialog1;

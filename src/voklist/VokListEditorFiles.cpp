@@ -74,7 +74,7 @@ bool TForm5::AskToSaveChanges() {
     if (Undo->isClean()) return true;
     Edit.ShowGroup(Edit.CurrentGroup);
     const MessageButton answer = dialogs_.Message(MessageOptions{
-        windowTitle().toStdString(), "Save changes to the list?", MessageIcon::Question, mbYes | mbNo | mbCancel});
+        windowTitle().toStdString(), SaveChangesText, MessageIcon::Question, mbYes | mbNo | mbCancel});
     if (answer == mbYes) return ZqSpeedButton3Click();
     if (answer != mbNo) return false;
     // The changes are given up: they are not asked about again.

@@ -62,6 +62,13 @@ TEST_F(VokcliPictureTest, InfoOnAnEndlessDeviceEndsAtOnce) {
     EXPECT_EQ(r.err, "/dev/zero: Bitmap image is not valid\n");
 }
 
+TEST_F(VokcliPictureTest, InfoOnAFifoSaysSoInsteadOfWaitingForAWriter) {
+    ASSERT_EQ(::mkfifo(Path("pipe.bmp").c_str(), 0600), 0);
+    const test::VokcliResult r = test::RunVokcli("info '" + Path("pipe.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "\"" + Path("pipe.bmp") + "\" is not a regular file\n");
+}
+
 TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
     const Bitmap original = Paletted(9, 4);
     SaveBitmapToFile(original, Path("in.bmp"));
