@@ -1,7 +1,10 @@
 #include "colours/ColourCounts.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
+
+#include "support/UnfilledBytes.h"
 
 namespace vok {
 
@@ -9,13 +12,12 @@ namespace {
 constexpr std::size_t kColours = std::size_t(1) << 24;
 }
 
-void ColourCounts::Free::operator()(std::uint32_t* p) const { std::free(p); }
+void ColourCounts::Free::operator()(std::uint32_t* p) const { FreeLargeBlock(p, kColours * sizeof(std::uint32_t)); }
 
 ColourCounts::ColourCounts() : used_(kColours >> kBlockBits, 0) {
-    // calloc rather than a zero-filled vector: the system hands out zero pages lazily,
-    // so a picture with few colours touches a few pages of the 64 MB.
-    table_.reset(static_cast<std::uint32_t*>(std::calloc(kColours, sizeof(std::uint32_t))));
-    if (!table_) throw std::bad_alloc();
+    // Fresh memory from the system reads as zeros, and in huge pages frames with
+    // hundreds of thousands of colours fault in a few dozen pages, not thousands.
+    table_.reset(static_cast<std::uint32_t*>(AllocateLargeBlock(kColours * sizeof(std::uint32_t))));
 }
 
 void ColourCounts::add(const std::uint32_t* colors, std::size_t n) {
@@ -28,6 +30,18 @@ void ColourCounts::add(const std::uint32_t* colors, std::size_t n) {
         std::uint32_t& counter = table_[c];
         if (counter == 0) used_[c >> kBlockBits] = 1;
         counter += std::uint32_t(j - i);
+        i = j;
+    }
+}
+
+void ColourCounts::addConcurrently(const std::uint32_t* colors, std::size_t n) {
+    std::size_t i = 0;
+    while (i < n) {
+        const std::uint32_t c = colors[i];
+        std::size_t j = i + 1;
+        while (j < n && colors[j] == c) ++j;
+        if (std::atomic_ref<std::uint32_t>(table_[c]).fetch_add(std::uint32_t(j - i), std::memory_order_relaxed) == 0)
+            std::atomic_ref<std::uint8_t>(used_[c >> kBlockBits]).store(1, std::memory_order_relaxed);
         i = j;
     }
 }

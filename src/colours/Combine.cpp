@@ -6,6 +6,7 @@
 
 #include "support/FileNameOrder.h"
 #include "support/Errors.h"
+#include "support/WorkPool.h"
 
 namespace vok {
 
@@ -28,15 +29,20 @@ Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTab
         throw Exception("The combined picture would be " + std::to_string(width) +
                         " pixels wide, more than a picture can be");
 
-    Bitmap combined(int(width), height, PixelFormat::Bits24);
+    // Every pixel is drawn or filled below, so the memory is not cleared first.
+    Bitmap combined(0, 0, PixelFormat::Bits24);
+    combined.setSizeUnfilled(int(width), height);
     const std::uint32_t fill = colors[0] >= 0 ? std::uint32_t(colors[0]) & 0xFFFFFF : 0;
     // Each frame covers its columns down to its own height; the background shows below it.
-    int x = 0;
-    for (const Bitmap& frame : frames) {
+    std::vector<int> left(frames.size() + 1, 0);
+    for (std::size_t k = 0; k < frames.size(); ++k) left[k + 1] = left[k] + frames[k].width();
+    ParallelFor(frames.size(), [&](const WorkItem& item) {
+        const Bitmap& frame = frames[item.index()];
+        const int x = left[item.index()];
         combined.draw(x, 0, frame);
         combined.fillRect(x, frame.height(), x + frame.width(), height, fill);
-        x += frame.width();
-    }
+    });
+    int x = left.back();
     if (!options.noStandardColors) {
         for (ColorValue c : colors) {
             if (c < 0) continue;
@@ -46,6 +52,7 @@ Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTab
     } else if (strips == 1) {
         combined.fillRect(x, 0, x + kStripWidth, height, fill);
     }
+    combined.clearRowPadding();
     return combined;
 }
 
