@@ -22,7 +22,8 @@ best() {
     local n=$1 b="" line
     shift
     for _ in $(seq "$n"); do
-        line=$( { /usr/bin/time -f "%e %U %S" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+        /usr/bin/time -o "$work/time" -f "%e %U %S" "$@" >/dev/null 2>&1
+        line=$(tail -1 "$work/time")
         read -r w u s <<<"$line"
         line="$w $(echo "$u + $s" | bc)"
         if [ -z "$b" ] || [ "$(echo "${line%% *} < ${b%% *}" | bc)" = 1 ]; then b=$line; fi

@@ -31,8 +31,7 @@ SplitRecord CombineFiles(const std::vector<std::string>& files, const std::strin
         record.PartWidths.push_back(frames[k].width());
         record.PartHeights.push_back(frames[k].height());
     }
-    const Bitmap combined = CombinePictures(frames, colors, options);
-    frames = {};
+    const Bitmap combined = CombinePictures(std::move(frames), colors, options);
     // An old record must never stand beside the new picture: it goes first, and the
     // caller writes the new one after the picture is in place.
     RemoveSplitRecord(SplitRecordFileName(outFile));

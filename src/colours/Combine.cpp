@@ -15,8 +15,11 @@ int CombineStripCount(const StandardColorTable& colors, const ColourOptions& opt
     return int(std::count_if(colors.begin(), colors.end(), [](ColorValue c) { return c >= 0; }));
 }
 
-Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
-                       const ColourOptions& options) {
+namespace {
+
+// `release`, when given, is `frames` itself: each frame is freed once drawn.
+Bitmap Combine(const std::vector<Bitmap>& frames, std::vector<Bitmap>* release, const StandardColorTable& colors,
+               const ColourOptions& options) {
     const int strips = CombineStripCount(colors, options);
     std::int64_t width = std::int64_t(kStripWidth) * strips;
     int height = 0;
@@ -41,6 +44,7 @@ Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTab
         const int x = left[item.index()];
         combined.draw(x, 0, frame);
         combined.fillRect(x, frame.height(), x + frame.width(), height, fill);
+        if (release) (*release)[item.index()] = Bitmap();
     });
     int x = left.back();
     if (!options.noStandardColors) {
@@ -53,6 +57,19 @@ Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTab
         combined.fillRect(x, 0, x + kStripWidth, height, fill);
     }
     combined.clearRowPadding();
+    return combined;
+}
+
+}  // namespace
+
+Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
+                       const ColourOptions& options) {
+    return Combine(frames, nullptr, colors, options);
+}
+
+Bitmap CombinePictures(std::vector<Bitmap>&& frames, const StandardColorTable& colors, const ColourOptions& options) {
+    Bitmap combined = Combine(frames, &frames, colors, options);
+    frames.clear();
     return combined;
 }
 

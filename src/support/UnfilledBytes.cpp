@@ -1,28 +1,39 @@
-// Large blocks from the system, aligned to and advised for huge pages.
+// Blocks from the system; large ones aligned to and advised for huge pages.
 #include "support/UnfilledBytes.h"
 
 #include <new>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace vok {
 
 namespace {
-std::size_t Rounded(std::size_t bytes) { return (bytes + kLargeBlock - 1) / kLargeBlock * kLargeBlock; }
+
+std::size_t Rounded(std::size_t bytes) {
+    const std::size_t unit = bytes >= kHugeBlock ? kHugeBlock : std::size_t(::sysconf(_SC_PAGESIZE));
+    return (bytes + unit - 1) / unit * unit;
+}
+
+void* Map(std::size_t size) {
+    void* block = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) throw std::bad_alloc();
+    return block;
+}
+
 }  // namespace
 
-void* AllocateLargeBlock(std::size_t bytes) {
+void* AllocateMappedBlock(std::size_t bytes) {
     const std::size_t size = Rounded(bytes);
-    // One block more than needed, so that an aligned start can be cut out of it.
-    void* raw = ::mmap(nullptr, size + kLargeBlock, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED) throw std::bad_alloc();
-    auto* start = static_cast<char*>(raw);
-    const std::size_t skip = (kLargeBlock - reinterpret_cast<std::uintptr_t>(start) % kLargeBlock) % kLargeBlock;
+    if (bytes < kHugeBlock) return Map(size);
+    // One huge page more than needed, so that an aligned start can be cut out of it.
+    auto* start = static_cast<char*>(Map(size + kHugeBlock));
+    const std::size_t skip = (kHugeBlock - reinterpret_cast<std::uintptr_t>(start) % kHugeBlock) % kHugeBlock;
     if (skip) ::munmap(start, skip);
-    if (kLargeBlock - skip) ::munmap(start + skip + size, kLargeBlock - skip);
+    if (kHugeBlock - skip) ::munmap(start + skip + size, kHugeBlock - skip);
     ::madvise(start + skip, size, MADV_HUGEPAGE);
     return start + skip;
 }
 
-void FreeLargeBlock(void* block, std::size_t bytes) { ::munmap(block, Rounded(bytes)); }
+void FreeMappedBlock(void* block, std::size_t bytes) { ::munmap(block, Rounded(bytes)); }
 
 }  // namespace vok

@@ -10,12 +10,15 @@
 
 namespace vok {
 
-// Memory of at least kLargeBlock bytes comes straight from the system in huge pages where
-// it offers them: a picture of megabytes then costs a few page faults instead of thousands.
-// A fresh block reads as zeros; raises std::bad_alloc.
-inline constexpr std::size_t kLargeBlock = std::size_t(2) << 20;
-void* AllocateLargeBlock(std::size_t bytes);
-void FreeLargeBlock(void* block, std::size_t bytes);
+// Memory of at least kMappedBlock bytes comes straight from the system and goes back to it
+// when freed, so a command that frees pictures while it fills another one does not hold
+// both. From kHugeBlock on it comes in huge pages where the system offers them: a picture
+// of megabytes then costs a few page faults instead of thousands. A fresh block reads as
+// zeros; raises std::bad_alloc.
+inline constexpr std::size_t kMappedBlock = std::size_t(128) << 10;
+inline constexpr std::size_t kHugeBlock = std::size_t(2) << 20;
+void* AllocateMappedBlock(std::size_t bytes);
+void FreeMappedBlock(void* block, std::size_t bytes);
 
 template <class T>
 struct UnfilledAllocator : std::allocator<T> {
@@ -28,12 +31,12 @@ struct UnfilledAllocator : std::allocator<T> {
     UnfilledAllocator(const UnfilledAllocator<U>&) noexcept {}
 
     T* allocate(std::size_t n) {
-        if (n * sizeof(T) >= kLargeBlock && n <= SIZE_MAX / sizeof(T))
-            return static_cast<T*>(AllocateLargeBlock(n * sizeof(T)));
+        if (n * sizeof(T) >= kMappedBlock && n <= SIZE_MAX / sizeof(T))
+            return static_cast<T*>(AllocateMappedBlock(n * sizeof(T)));
         return std::allocator<T>::allocate(n);
     }
     void deallocate(T* p, std::size_t n) noexcept {
-        if (n * sizeof(T) >= kLargeBlock) return FreeLargeBlock(p, n * sizeof(T));
+        if (n * sizeof(T) >= kMappedBlock) return FreeMappedBlock(p, n * sizeof(T));
         std::allocator<T>::deallocate(p, n);
     }
     friend bool operator==(const UnfilledAllocator&, const UnfilledAllocator&) { return true; }
