@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "support/Version.h"
+#include "support/WorkPool.h"
 
 namespace vok::cli {
 
@@ -12,6 +13,12 @@ std::unique_ptr<VokcliApp> BuildVokcliApp() {
     auto cli = std::make_unique<VokcliApp>();
     cli->app.set_version_flag("--version", VokVersion);
     cli->app.require_subcommand(1);
+    cli->app
+        .add_option("--jobs", cli->jobs,
+                    "Threads that load, compute and save frames side by side (default: VOK_JOBS, else the "
+                    "number of cores); the files written are the same for any number")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1024));
     cli->app.footer("Run 'vokcli COMMAND --help' for a command's options and an example.");
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
@@ -40,6 +47,7 @@ int RunVokcli(int argc, char** argv) {
                      e.what());
         return 2;
     }
+    SetWorkerCount(cli->jobs);
     for (const auto& [sub, run] : cli->runs) {
         if (!sub->parsed()) continue;
         try {

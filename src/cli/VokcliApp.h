@@ -14,6 +14,7 @@ struct VokcliApp {
     CLI::App app{"vokcli: the batch companion of Vok Tool. Prepares sprite frame pictures without a window.",
                  "vokcli"};
     std::vector<std::pair<CLI::App*, RunCommand>> runs;
+    int jobs = 0;  // --jobs; 0: VOK_JOBS or the number of cores
 };
 
 std::unique_ptr<VokcliApp> BuildVokcliApp();

@@ -1,5 +1,6 @@
 #include "colours/ColourCounts.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
@@ -18,18 +19,36 @@ ColourCounts::ColourCounts() : used_(kColours >> kBlockBits, 0) {
     if (!table_) throw std::bad_alloc();
 }
 
-void ColourCounts::add(const std::uint32_t* colors, std::size_t n) {
+namespace {
+
+// Runs of one colour are common in frames: each run is counted at once.
+template <class CountRun>
+void ForEachRun(const std::uint32_t* colors, std::size_t n, CountRun count) {
     std::size_t i = 0;
     while (i < n) {
-        // Runs of one colour are common in frames: count them at once.
         const std::uint32_t c = colors[i];
         std::size_t j = i + 1;
         while (j < n && colors[j] == c) ++j;
-        std::uint32_t& counter = table_[c];
-        if (counter == 0) used_[c >> kBlockBits] = 1;
-        counter += std::uint32_t(j - i);
+        count(c, std::uint32_t(j - i));
         i = j;
     }
+}
+
+}  // namespace
+
+void ColourCounts::add(const std::uint32_t* colors, std::size_t n) {
+    ForEachRun(colors, n, [this](std::uint32_t c, std::uint32_t run) {
+        std::uint32_t& counter = table_[c];
+        if (counter == 0) used_[c >> kBlockBits] = 1;
+        counter += run;
+    });
+}
+
+void ColourCounts::addConcurrently(const std::uint32_t* colors, std::size_t n) {
+    ForEachRun(colors, n, [this](std::uint32_t c, std::uint32_t run) {
+        if (std::atomic_ref<std::uint32_t>(table_[c]).fetch_add(run, std::memory_order_relaxed) == 0)
+            std::atomic_ref<std::uint8_t>(used_[c >> kBlockBits]).store(1, std::memory_order_relaxed);
+    });
 }
 
 std::vector<WeightedColor> ColourCounts::distinct() const {

@@ -21,6 +21,8 @@ public:
 
     // Counts a row of colours (0x00BBGGRR; higher bits must be clear).
     void add(const std::uint32_t* colors, std::size_t n);
+    // The same, safe to call from several threads at once (the counts add up the same).
+    void addConcurrently(const std::uint32_t* colors, std::size_t n);
 
     // The counter of one colour; after the counting the table may hold anything the
     // caller wants to find by colour.

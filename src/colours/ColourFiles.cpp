@@ -12,6 +12,7 @@
 #include "pictures/QPix.h"
 #include "support/Errors.h"
 #include "support/FileNameOrder.h"
+#include "support/WorkPool.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -19,20 +20,18 @@ namespace vok {
 SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
                          const StandardColorTable& colors, const ColourOptions& options, IProgress* progress) {
     const std::vector<std::string> sorted = CombineOrder(files);
-    const int total = int(sorted.size());
+    std::vector<Bitmap> frames(sorted.size());
+    ParallelFor(sorted.size(), [&](const WorkItem& item) { frames[item.index()] = LoadPicture(sorted[item.index()]); },
+                progress);
+    // A stop after the last frame loaded still comes before the picture is written.
+    CheckProgress(progress, int(sorted.size()), int(sorted.size()));
     SplitRecord record;
-    std::vector<Bitmap> frames;
-    frames.reserve(sorted.size());
-    for (const std::string& file : sorted) {
-        CheckProgress(progress, int(frames.size()), total);
-        frames.push_back(LoadPicture(file));
-        record.PartNames.push_back(ExtractFileName(file));
-        record.PartWidths.push_back(frames.back().width());
-        record.PartHeights.push_back(frames.back().height());
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        record.PartNames.push_back(ExtractFileName(sorted[k]));
+        record.PartWidths.push_back(frames[k].width());
+        record.PartHeights.push_back(frames[k].height());
     }
-    CheckProgress(progress, total, total);
-    const Bitmap combined = CombinePictures(frames, colors, options);
-    frames = {};
+    const Bitmap combined = CombinePictures(std::move(frames), colors, options);
     // An old record must never stand beside the new picture: it goes first, and the
     // caller writes the new one after the picture is in place.
     RemoveSplitRecord(SplitRecordFileName(outFile));
@@ -49,27 +48,30 @@ void SplitFile(const std::string& combinedFile, const SplitRecord& record, const
     SplitPalette palette;
     if (mode != SplitMode::PlainCut) palette = BuildSplitPalette(FullPalette(combined), colors, tolerance, mode);
     const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
-    int x = 0;
-    for (std::size_t k = 0; k < record.size(); ++k) {
-        CheckProgress(progress, int(k), int(record.size()));
-        const Bitmap frame = CutFrame(combined, x, record.PartWidths[k], record.PartHeights[k],
-                                      mode == SplitMode::PlainCut ? nullptr : &palette);
-        SavePicture(frame, prefix + record.PartNames[k]);
-        x += record.PartWidths[k];
-    }
-    FinishProgress(progress, int(record.size()));
+    std::vector<int> left(record.size() + 1, 0);
+    for (std::size_t k = 0; k < record.size(); ++k) left[k + 1] = left[k] + record.PartWidths[k];
+    ParallelFor(
+        record.size(),
+        [&](const WorkItem& item) {
+            const std::size_t k = item.index();
+            const Bitmap frame = CutFrame(combined, left[k], record.PartWidths[k], record.PartHeights[k],
+                                          mode == SplitMode::PlainCut ? nullptr : &palette);
+            if (item.readyToWrite()) SavePicture(frame, prefix + record.PartNames[k]);
+        },
+        progress);
 }
 
 void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors,
                           IProgress* progress) {
-    for (std::size_t k = 0; k < files.size(); ++k) {
-        CheckProgress(progress, int(k), int(files.size()));
-        const std::string& file = files[k];
-        Bitmap picture = LoadPicture(file);
-        DeleteShadows(picture, colors);
-        SavePicture(picture, file);
-    }
-    FinishProgress(progress, int(files.size()));
+    ParallelFor(
+        files.size(),
+        [&](const WorkItem& item) {
+            const std::string& file = files[item.index()];
+            Bitmap picture = LoadPicture(file);
+            DeleteShadows(picture, colors);
+            if (item.readyToWrite()) SavePicture(picture, file);
+        },
+        progress);
 }
 
 void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vector<std::string>& targets,
@@ -83,23 +85,25 @@ void CopyShadowsInFiles(const std::vector<std::string>& sources, const std::vect
     struct Pair {
         Bitmap target, source;
     };
-    std::vector<Pair> pairs;
-    pairs.reserve(sortedTargets.size());
-    for (std::size_t k = 0; k < sortedTargets.size(); ++k) {
+    std::vector<Pair> pairs(sortedTargets.size());
+    ParallelFor(pairs.size(), [&](const WorkItem& item) {
+        const std::size_t k = item.index();
         Pair pair{LoadPicture(sortedTargets[k]), LoadPicture(sortedSources[k])};
         CheckCopySource(pair.target, pair.source, sortedTargets[k], sortedSources[k]);
         // Both layouts must suit the pixel accessor before anything is written.
         TQuickPixels check(&pair.target);
         check.Attach(pair.source, false);
-        pairs.push_back(std::move(pair));
-    }
-    for (std::size_t k = 0; k < pairs.size(); ++k) {
-        CheckProgress(progress, int(k), int(pairs.size()));
-        CopyShadows(pairs[k].target, pairs[k].source, colors, settings);
-        SavePicture(pairs[k].target, sortedTargets[k]);
-        pairs[k] = Pair{};  // release the pictures once saved
-    }
-    FinishProgress(progress, int(pairs.size()));
+        pairs[k] = std::move(pair);
+    });
+    ParallelFor(
+        pairs.size(),
+        [&](const WorkItem& item) {
+            const std::size_t k = item.index();
+            CopyShadows(pairs[k].target, pairs[k].source, colors, settings);
+            if (item.readyToWrite()) SavePicture(pairs[k].target, sortedTargets[k]);
+            pairs[k] = Pair{};  // release the pictures once saved
+        },
+        progress);
 }
 
 std::string SplitRecordFileName(const std::string& combinedFile) { return combinedFile + ".parts"; }

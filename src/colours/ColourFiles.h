@@ -13,6 +13,11 @@
 
 namespace vok {
 
+// The commands work on the frames side by side on the worker threads (see WorkPool.h):
+// the files written are the same for any thread count, a failure is reported for the
+// first failing file in order, and a file whose turn comes after a failed one is not
+// written.
+
 // Loads the frames in case-insensitive order of their names, writes the combined
 // picture to outFile and returns what Split needs. An old record beside outFile is
 // removed before the picture is replaced, so that no failure leaves a record beside a
@@ -28,7 +33,7 @@ void SplitFile(const std::string& combinedFile, const SplitRecord& record, const
                const StandardColorTable& colors, int tolerance, const ColourOptions& options,
                IProgress* progress = nullptr);
 
-// Each file in the given order: load, delete, save. Files saved before a failure stay changed.
+// Each file: load, delete, save. Files saved before a failure stay changed.
 void DeleteShadowsInFiles(const std::vector<std::string>& files, const StandardColorTable& colors,
                           IProgress* progress = nullptr);
 

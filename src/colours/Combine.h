@@ -23,6 +23,9 @@ int CombineStripCount(const StandardColorTable& colors, const ColourOptions& opt
 // the picture would be wider than a picture can be.
 Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                        const ColourOptions& options);
+// The same, releasing each frame once it is drawn: the combined picture's memory is
+// taken as it is drawn, so the frames and the picture are not all held at once.
+Bitmap CombinePictures(std::vector<Bitmap>&& frames, const StandardColorTable& colors, const ColourOptions& options);
 
 // The chosen files in case-insensitive order of their full names.
 std::vector<std::string> CombineOrder(std::vector<std::string> files);

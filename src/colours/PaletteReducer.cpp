@@ -7,6 +7,7 @@
 #include "colours/NearestColor.h"
 #include "colours/WuBoxes.h"
 #include "pictures/Color.h"
+#include "support/WorkPool.h"
 
 namespace vok {
 
@@ -24,26 +25,46 @@ struct Pass {
 };
 
 // `nearest` holds each colour's entry from the pass before (or -1) and receives this pass's.
+// The colours are shared out in a fixed number of ranges whose sums are added in order;
+// every sum is a whole number well inside a double's exact range, so the result is the
+// same on any number of threads.
 Pass Assign(const std::vector<WeightedColor>& colors, const std::vector<std::uint32_t>& centres,
             std::vector<int>& nearestOf) {
-    Pass p;
-    p.weight.assign(centres.size(), 0);
-    p.r = p.g = p.b = p.weight;
-    p.pointError.resize(colors.size());
+    constexpr std::size_t kRanges = 32;
     const NearestColor nearest(centres);
     nearestOf.resize(colors.size(), -1);
-    for (std::size_t i = 0; i < colors.size(); ++i) {
-        const std::uint32_t c = colors[i].color;
-        const int k = nearestOf[i] = nearest.find(c, nearestOf[i]);
-        const double w = colors[i].count;
-        p.pointError[i] = w * ColorDistance(ColorValue(c), ColorValue(centres[std::size_t(k)]));
-        p.error += p.pointError[i];
-        p.weight[k] += w;
-        p.r[k] += w * RedOf(c);
-        p.g[k] += w * GreenOf(c);
-        p.b[k] += w * BlueOf(c);
+    std::vector<Pass> parts(kRanges);
+    std::vector<double> pointError(colors.size());
+    const std::size_t ranges = ParallelRanges(colors.size(), kRanges, [&](std::size_t r, std::size_t first, std::size_t last) {
+        Pass& p = parts[r];
+        p.weight.assign(centres.size(), 0);
+        p.r = p.g = p.b = p.weight;
+        for (std::size_t i = first; i < last; ++i) {
+            const std::uint32_t c = colors[i].color;
+            const int k = nearestOf[i] = nearest.find(c, nearestOf[i]);
+            const double w = colors[i].count;
+            pointError[i] = w * ColorDistance(ColorValue(c), ColorValue(centres[std::size_t(k)]));
+            p.error += pointError[i];
+            p.weight[std::size_t(k)] += w;
+            p.r[std::size_t(k)] += w * RedOf(c);
+            p.g[std::size_t(k)] += w * GreenOf(c);
+            p.b[std::size_t(k)] += w * BlueOf(c);
+        }
+    });
+    Pass total;
+    total.weight.assign(centres.size(), 0);
+    total.r = total.g = total.b = total.weight;
+    for (std::size_t r = 0; r < ranges; ++r) {
+        total.error += parts[r].error;
+        for (std::size_t k = 0; k < centres.size(); ++k) {
+            total.weight[k] += parts[r].weight[k];
+            total.r[k] += parts[r].r[k];
+            total.g[k] += parts[r].g[k];
+            total.b[k] += parts[r].b[k];
+        }
     }
-    return p;
+    total.pointError = std::move(pointError);
+    return total;
 }
 
 // Palette colours that took no colour, and the places still free, go to the colours

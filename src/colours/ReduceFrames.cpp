@@ -9,6 +9,7 @@
 #include "colours/PaletteReducer.h"
 #include "pictures/BmpCodec.h"
 #include "support/Errors.h"
+#include "support/WorkPool.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -59,14 +60,17 @@ void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
 FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                            const ReduceSettings& settings)
     : settings_(settings), layout_(ReduceLayout(colors, settings.options)) {
-    std::vector<std::uint32_t> row;
-    for (const Bitmap& frame : frames) {
-        row.resize(std::size_t(frame.width()));
+    // The frames are counted side by side; counts add up the same in any order.
+    const bool shared = WorkerCount() > 1;
+    ParallelFor(frames.size(), [&](const WorkItem& item) {
+        const Bitmap& frame = frames[item.index()];
+        std::vector<std::uint32_t> row(std::size_t(frame.width()));
         for (int y = 0; y < frame.height(); ++y) {
             ReadRowColors(frame, y, row.data());
-            positions_.add(row.data(), row.size());
+            if (shared) positions_.addConcurrently(row.data(), row.size());
+            else positions_.add(row.data(), row.size());
         }
-    }
+    });
     std::vector<WeightedColor> picture = positions_.distinct();
     const auto isSpecial = [&](const WeightedColor& c) {
         const auto it = std::lower_bound(layout_.special.begin(), layout_.special.end(), std::make_pair(c.color, std::uint8_t(0)));
@@ -81,8 +85,10 @@ FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColo
     nearest_ = NearestColor(reduced_);
     for (std::size_t k = 0; k < reduced_.size(); ++k) reducedIndex_[layout_.freePositions[k]] = int(k);
     // From here on the table tells each colour of the frames where it goes.
-    for (const WeightedColor& c : picture)
-        positions_[c.color] = layout_.freePositions[std::size_t(nearest_.find(c.color))];
+    ParallelRanges(picture.size(), 32, [&](std::size_t, std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i)
+            positions_[picture[i].color] = layout_.freePositions[std::size_t(nearest_.find(picture[i].color))];
+    });
     for (const auto& [color, position] : layout_.special) positions_[color] = kSpecial | position;
 }
 
@@ -129,7 +135,9 @@ void FrameReducer::ditherRow(const std::uint32_t* colors, int width, std::uint8_
 }
 
 Bitmap FrameReducer::reduce(const Bitmap& frame) const {
-    Bitmap out(frame.width(), frame.height(), PixelFormat::Bits8);
+    // Every pixel is written below; only the row padding needs clearing.
+    Bitmap out(0, 0, PixelFormat::Bits8);
+    out.setSizeUnfilled(frame.width(), frame.height());
     out.setColorTable(std::vector<RgbQuad>(layout_.palette.begin(), layout_.palette.end()));
     std::vector<std::uint32_t> row(std::size_t(frame.width()));
     std::vector<int> here, below;  // errors, with one pixel of margin on each side
@@ -139,6 +147,7 @@ Bitmap FrameReducer::reduce(const Bitmap& frame) const {
         if (settings_.dither) ditherRow(row.data(), frame.width(), out.scanLine(y), here, below);
         else reduceRow(row.data(), frame.width(), out.scanLine(y));
     }
+    out.clearRowPadding();
     return out;
 }
 
@@ -146,25 +155,27 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
                  const ReduceSettings& settings, IProgress* progress) {
     // Combine's order, so that two frames of one name end as Split would leave them.
     const std::vector<std::string> sorted = CombineOrder(files);
-    std::vector<Bitmap> frames;
-    frames.reserve(sorted.size());
-    for (const std::string& file : sorted) {
+    std::vector<Bitmap> frames(sorted.size());
+    ParallelFor(sorted.size(), [&](const WorkItem& item) {
+        const std::string& file = sorted[item.index()];
         try {
-            frames.push_back(LoadPicture(file));
+            frames[item.index()] = LoadPicture(file);
         } catch (const EInvalidGraphic& e) {
             // Among thousands of frames the user needs to know which one.
             throw EInvalidGraphic("\"" + file + "\": " + e.what());
         }
-    }
+    });
     const FrameReducer reducer(frames, colors, settings);
     const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
-    for (std::size_t k = 0; k < frames.size(); ++k) {
-        CheckProgress(progress, int(k), int(frames.size()));
-        const Bitmap out = reducer.reduce(frames[k]);
-        frames[k] = Bitmap();
-        SavePicture(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
-    }
-    FinishProgress(progress, int(frames.size()));
+    ParallelFor(
+        frames.size(),
+        [&](const WorkItem& item) {
+            const std::size_t k = item.index();
+            const Bitmap out = reducer.reduce(frames[k]);
+            frames[k] = Bitmap();
+            if (item.readyToWrite()) SavePicture(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
+        },
+        progress);
 }
 
 }  // namespace vok

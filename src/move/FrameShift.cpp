@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "pcx/PictureFiles.h"
+#include "support/WorkPool.h"
 #include "pictures/QPix.h"
 
 namespace vok {
@@ -62,7 +63,7 @@ Bitmap ShiftedFrame(const Bitmap& frame, FrameOffset offset) {
     return shifted;
 }
 
-TFrameShifter::TFrameShifter() : TFrameShifter(LoadPicture, SavePicture) {}
+TFrameShifter::TFrameShifter() : TFrameShifter(LoadPicture, SavePicture) { OnWorkers = true; }
 
 TFrameShifter::TFrameShifter(TPicBuffer::Loader loader, Saver saver)
     : Pictures(std::move(loader)), Store(std::move(saver)) {}
@@ -70,14 +71,14 @@ TFrameShifter::TFrameShifter(TPicBuffer::Loader loader, Saver saver)
 void TFrameShifter::SetFileNames(const std::vector<std::string>& names) {
     Pictures.SetFileNames(names);
     FrameOffsets.assign(names.size(), FrameOffset{});
-    Failed.assign(names.size(), false);
+    Failed.assign(names.size(), 0);
 }
 
 const Bitmap& TFrameShifter::Picture(int i) {
     try {
         return Pictures.GetPicture(i);
     } catch (...) {
-        Failed[std::size_t(FirstIndex(i))] = true;
+        Failed[std::size_t(FirstIndex(i))] = 1;
         throw;
     }
 }
@@ -96,31 +97,49 @@ void TFrameShifter::SetOffsets(std::vector<FrameOffset> offsets) {
     if (offsets.size() == FrameOffsets.size()) FrameOffsets = std::move(offsets);
 }
 
-void TFrameShifter::LoadAll() {
+// Runs work(i) for each position that is a file's first, in list order.
+void TFrameShifter::ForEachFile(const std::function<void(int, const WorkItem&)>& work, IProgress* progress) {
+    std::vector<int> firsts;
     for (int i = 0; i < Count(); ++i)
-        if (FirstIndex(i) == i && !Failed[std::size_t(i)]) Picture(i);
+        if (FirstIndex(i) == i) firsts.push_back(i);
+    const auto each = [&](const WorkItem& item) { work(firsts[item.index()], item); };
+    if (OnWorkers) return ParallelFor(firsts.size(), each, progress);
+    for (std::size_t k = 0; k < firsts.size(); ++k) {
+        CheckProgress(progress, firsts[k], Count());
+        each(WorkItem(k, nullptr));
+    }
+    FinishProgress(progress, Count());
+}
+
+void TFrameShifter::LoadAll() {
+    ForEachFile([this](int i, const WorkItem&) {
+        if (!Failed[std::size_t(i)]) Picture(i);
+    });
 }
 
 std::vector<std::string> TFrameShifter::Save(IProgress* progress) {
-    std::vector<std::string> skipped;
-    for (int i = 0; i < Count(); ++i) {
-        if (FirstIndex(i) != i) continue;
-        CheckProgress(progress, i, Count());
-        const Bitmap* picture = nullptr;
-        if (!Failed[std::size_t(i)]) {
-            try {
-                picture = &Picture(i);
-            } catch (...) {
+    std::vector<char> skipped(std::size_t(Count()), 0);
+    ForEachFile(
+        [&](int i, const WorkItem& item) {
+            const Bitmap* picture = nullptr;
+            if (!Failed[std::size_t(i)]) {
+                try {
+                    picture = &Picture(i);
+                } catch (...) {
+                }
             }
-        }
-        if (!picture) {
-            skipped.push_back(Name(i));
-            continue;
-        }
-        Store(ShiftedFrame(*picture, FrameOffsets[std::size_t(i)]), Name(i));
-    }
-    FinishProgress(progress, Count());
-    return skipped;
+            if (!picture) {
+                skipped[std::size_t(i)] = 1;
+                return;
+            }
+            const Bitmap shifted = ShiftedFrame(*picture, FrameOffsets[std::size_t(i)]);
+            if (item.readyToWrite()) Store(shifted, Name(i));
+        },
+        progress);
+    std::vector<std::string> names;
+    for (int i = 0; i < Count(); ++i)
+        if (skipped[std::size_t(i)]) names.push_back(Name(i));
+    return names;
 }
 
 }  // namespace vok

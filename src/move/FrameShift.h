@@ -7,6 +7,7 @@
 #include "pictures/Bitmap.h"
 #include "pictures/PicBuffer.h"
 #include "support/Progress.h"
+#include "support/WorkPool.h"
 
 namespace vok {
 
@@ -30,8 +31,9 @@ class TFrameShifter {
 public:
     using Saver = std::function<void(const Bitmap&, const std::string&)>;
 
-    // Loads and saves through LoadPicture and SavePicture.
+    // Loads and saves through LoadPicture and SavePicture, on the program's worker threads.
     TFrameShifter();
+    // Loads and saves through the given functions, on the calling thread only.
     TFrameShifter(TPicBuffer::Loader loader, Saver saver);
 
     // Starts a new list: every offset (0, 0), nothing loaded.
@@ -52,19 +54,23 @@ public:
     const std::vector<FrameOffset>& Offsets() const { return FrameOffsets; }
     void SetOffsets(std::vector<FrameOffset> offsets);
 
-    // Loads every picture not loaded yet; raises the first loading error.
+    // Loads every picture not loaded yet; raises the loading error of the first file in
+    // list order that failed.
     void LoadAll();
     // Writes each file once, in list order, shifted by its offset. A file whose
     // picture could not be loaded is not written; its name is returned. A failed
-    // save raises its error and the files after it are not written.
+    // save raises its error (the first in list order) and no further file is started.
     // The progress, when given, may stop it before the next file (ECancelled).
     std::vector<std::string> Save(IProgress* progress = nullptr);
 
 private:
+    void ForEachFile(const std::function<void(int, const WorkItem&)>& work, IProgress* progress = nullptr);
+
     TPicBuffer Pictures;
     Saver Store;
+    bool OnWorkers = false;
     std::vector<FrameOffset> FrameOffsets;
-    std::vector<bool> Failed;
+    std::vector<char> Failed;  // one byte each: worker threads set them side by side
 };
 
 }  // namespace vok

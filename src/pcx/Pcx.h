@@ -54,6 +54,19 @@ void SavePcxToFile(const Bitmap& picture, const std::string& fileName);
 // across row ends. Stops after `limit` bytes.
 std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t size,
                                        std::size_t limit = SIZE_MAX);
+// The same expansion a row at a time, straight into the rows of a picture.
+class PcxRleRows {
+public:
+    PcxRleRows(const std::uint8_t* data, std::size_t size) : next_(data), end_(data + size) {}
+    // Fills `n` bytes; false when the coded data ends first.
+    bool read(std::uint8_t* out, std::size_t n);
+
+private:
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+    std::uint8_t value_ = 0;
+    std::size_t pending_ = 0;  // bytes of value_ still owed from a run
+};
 // Appends one coded row: runs of at most 48, read in pieces of 1024 bytes.
 void PcxRleEncode(const std::uint8_t* row, std::size_t size, std::vector<std::uint8_t>& stream);
 

@@ -95,21 +95,23 @@ Bitmap DecodePcx(const std::uint8_t* data, std::size_t size) {
 
     const std::size_t rowBytes = bytesPerLine * planes;
     const std::size_t needed = rowBytes * std::size_t(height);
-    std::vector<std::uint8_t> decoded;
-    if (data[2] != 0) {
-        // Each pair of coded bytes gives at most 63: the file's size bounds the work.
-        const std::size_t most = std::size_t(end - begin) * 63;
-        decoded = PcxRleDecode(begin, std::size_t(end - begin), std::min(needed, most));
-        begin = decoded.data();
-        end = begin + decoded.size();
-    }
-    if (std::size_t(end - begin) < needed) Fail(PcxUnknownFormatText);
+    const bool coded = data[2] != 0;
+    const std::size_t codedBytes = std::size_t(end - begin);
+    // Each pair of coded bytes gives at most 63: the file's size bounds the memory.
+    if (coded ? codedBytes < needed / 63 : codedBytes < needed) Fail(PcxUnknownFormatText);
 
-    // Allocated only now that the data is known to fill it.
-    Bitmap picture(int(width), int(height), format);
+    // Each row is expanded into one row's buffer and converted into the picture.
+    Bitmap picture(0, 0, format);
+    picture.setSizeUnfilled(int(width), int(height));
     picture.setColorTable(std::move(colors));
+    PcxRleRows rows(begin, codedBytes);
+    UnfilledBytes buffer(coded ? rowBytes : 0);
     for (int y = 0; y < int(height); ++y) {
         const std::uint8_t* stored = begin + std::size_t(y) * rowBytes;
+        if (coded) {
+            if (!rows.read(buffer.data(), rowBytes)) Fail(PcxUnknownFormatText);
+            stored = buffer.data();
+        }
         std::uint8_t* out = picture.scanLine(y);
         switch (format) {
         case PixelFormat::Bits1:
@@ -118,6 +120,7 @@ Bitmap DecodePcx(const std::uint8_t* data, std::size_t size) {
         default: PlanesToBgr(stored, bytesPerLine, int(width), out); break;
         }
     }
+    picture.clearRowPadding();
     return picture;
 }
 
@@ -127,9 +130,9 @@ void TJvPcx::LoadFromStream(const std::uint8_t* data, std::size_t size) {
 }
 
 Bitmap LoadPcxFromFile(const std::string& fileName) {
-    TZqByteArray bytes;
+    UnfilledBytes bytes;
     try {
-        bytes = ReadFileBytes(fileName);
+        bytes = ReadFileBytesUnfilled(fileName);
     } catch (const EOSError& e) {
         RaiseOpenError(fileName, e.code());
     }

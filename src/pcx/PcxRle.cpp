@@ -54,6 +54,27 @@ std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t siz
     return out;
 }
 
+bool PcxRleRows::read(std::uint8_t* out, std::size_t n) {
+    for (;;) {
+        const std::size_t run = std::min(pending_, n);
+        std::memset(out, value_, run);
+        out += run;
+        n -= run;
+        pending_ -= run;
+        // Literal bytes need no state: copy them while they come.
+        while (n > 0 && next_ < end_ && *next_ < 192) {
+            *out++ = *next_++;
+            --n;
+        }
+        if (n == 0) return true;
+        // A count byte needs the byte after it: a count at the very end is dropped.
+        if (end_ - next_ < 2) return false;
+        pending_ = next_[0] & 63u;
+        value_ = next_[1];
+        next_ += 2;
+    }
+}
+
 namespace {
 
 std::uint8_t* PutRun(std::uint8_t* out, std::uint8_t value, std::size_t n) {

@@ -1,6 +1,7 @@
 // Writing PCX pictures.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "pcx/Pcx.h"
 #include "pictures/BmpCodec.h"
@@ -48,9 +49,8 @@ void BgrToPlanes(const std::uint8_t* in, int width, std::size_t bytesPerLine, st
     }
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> EncodePcx(const Bitmap& picture) {
+// Hands the file to `put` in pieces of some hundred kilobytes; stops when put fails.
+void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
     const PixelFormat format = picture.pixelFormat();
     if (!HasCase(format)) throw std::invalid_argument("PCX pictures are 1-, 4-, 8- or 24-bit");
     const int width = picture.width();
@@ -83,9 +83,14 @@ std::vector<std::uint8_t> EncodePcx(const Bitmap& picture) {
     Put16(&out[66], bytesPerLine);
     Put16(&out[68], 1);
 
-    out.reserve(128 + std::size_t(height) * bytesPerLine * planes * 5 / 4 + 769);
+    constexpr std::size_t kPiece = 256 * 1024;
+    out.reserve(kPiece + 2 * bytesPerLine * planes + 769);
     std::vector<std::uint8_t> stored(bytesPerLine * planes);
     for (int y = 0; y < height; ++y) {
+        if (out.size() >= kPiece) {
+            if (!put(out.data(), out.size())) return;
+            out.clear();
+        }
         const std::uint8_t* row = picture.scanLine(y);
         switch (format) {
         case PixelFormat::Bits1:
@@ -106,7 +111,19 @@ std::vector<std::uint8_t> EncodePcx(const Bitmap& picture) {
         out[at] = 12;
         PutTriples(&out[at + 1], picture.colorTable(), 256);
     }
-    return out;
+    put(out.data(), out.size());
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodePcx(const Bitmap& picture) {
+    std::vector<std::uint8_t> file;
+    EncodePcxTo(picture, [&file](const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        file.insert(file.end(), bytes, bytes + size);
+        return true;
+    });
+    return file;
 }
 
 void TJvPcx::SaveToStream(std::vector<std::uint8_t>& stream) {
@@ -120,22 +137,20 @@ void TJvPcx::SaveToStream(std::vector<std::uint8_t>& stream) {
 
 void SavePcxToFile(const Bitmap& picture, const std::string& fileName) {
     CheckPictureHasPixels(picture, fileName);
-    std::vector<std::uint8_t> bytes;
+    // Formats without a case are written from a 24-bit copy; the rest stream from the picture.
+    std::optional<Bitmap> copy;
+    if (!HasCase(picture.pixelFormat())) {
+        copy.emplace(picture);
+        copy->setHandleType(HandleType::DIB);
+        copy->setPixelFormat(PixelFormat::Bits24);
+    }
     try {
-        if (HasCase(picture.pixelFormat())) {
-            bytes = EncodePcx(picture);
-        } else {
-            TJvPcx copy(picture);
-            copy.SaveToStream(bytes);
-        }
+        WriteFileSafely(fileName, [&](const ContentPut& put) { EncodePcxTo(copy ? *copy : picture, put); });
+    } catch (const EOSError& e) {
+        RaiseCreateError(fileName, e.code());
     } catch (Exception& e) {
         e.nameFile(fileName);
         throw;
-    }
-    try {
-        WriteFileSafely(fileName, bytes.data(), bytes.size());
-    } catch (const EOSError& e) {
-        RaiseCreateError(fileName, e.code());
     }
 }
 

@@ -24,9 +24,35 @@ std::uint8_t* Bitmap::row0() {
 
 const std::uint8_t* Bitmap::row0() const { return const_cast<Bitmap*>(this)->row0(); }
 
-void Bitmap::allocate() {
+void Bitmap::allocate(bool clear) {
     stride_ = std::size_t(RowBytes(width_, storageBits()));
-    data_.assign(stride_ * std::size_t(height_), 0);
+    if (clear) {
+        data_.assign(stride_ * std::size_t(height_), 0);
+    } else {
+        data_.clear();
+        data_.resize(stride_ * std::size_t(height_));
+    }
+}
+
+void Bitmap::setSizeUnfilled(int width, int height) {
+    if (width < 0 || height < 0) throw std::invalid_argument("negative picture size");
+    width_ = width;
+    height_ = height;
+    data_ = UnfilledBytes();
+    allocate(false);
+}
+
+void Bitmap::clearRowPadding() {
+    const std::size_t bits = std::size_t(width_) * std::size_t(storageBits());
+    const std::size_t fullBytes = bits / 8, used = (bits + 7) / 8;
+    const int restBits = int(bits % 8);
+    if (used == stride_ && restBits == 0) return;
+    const auto keep = std::uint8_t(0xFF << (8 - restBits));
+    for (int y = 0; y < height_; ++y) {
+        std::uint8_t* row = scanLine(y);
+        if (restBits) row[fullBytes] &= keep;
+        std::memset(row + used, 0, stride_ - used);
+    }
 }
 
 void Bitmap::setSize(int width, int height) {
@@ -41,7 +67,7 @@ void Bitmap::setSize(int width, int height) {
     bottomUp_ = old.bottomUp_;
     width_ = width;
     height_ = height;
-    allocate();
+    allocate(true);
     // Copy the pixels of the overlap only: the row padding of the old picture may hold
     // pixels cut off earlier, which must not come back as new pixels.
     const int rows = std::min(height_, old.height_);
@@ -67,7 +93,7 @@ void Bitmap::setBottomUp(bool bottomUp) {
         bottomUp_ = bottomUp;
         return;
     }
-    std::vector<std::uint8_t> flipped(data_.size());
+    UnfilledBytes flipped(data_.size());
     for (int y = 0; y < height_; ++y)
         std::memcpy(flipped.data() + std::size_t(height_ - 1 - y) * stride_, data_.data() + std::size_t(y) * stride_,
                     stride_);
@@ -80,7 +106,7 @@ void Bitmap::setCustomLayout(const CustomLayout& layout) {
     const int oldBits = storageBits();
     format_ = PixelFormat::Custom;
     custom_ = layout;
-    if (oldBits != layout.bitCount) allocate();
+    if (oldBits != layout.bitCount) allocate(true);
 }
 
 void Bitmap::copyFrom(const Bitmap& src, int sx, int sy) {

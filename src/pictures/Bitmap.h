@@ -8,6 +8,7 @@
 
 #include "pictures/Color.h"
 #include "pictures/PixelFormat.h"
+#include "support/UnfilledBytes.h"
 
 namespace vok {
 
@@ -44,6 +45,11 @@ public:
 
     // Keeps the overlapping top-left part; new pixels are 0.
     void setSize(int width, int height);
+    // A new size whose rows hold whatever the memory held, for a reader or a command that
+    // writes every pixel next (then clearRowPadding, unless the padding is written too).
+    void setSizeUnfilled(int width, int height);
+    // Sets the bytes after the last pixel of every row to 0, as a new picture has them.
+    void clearRowPadding();
 
     // Up to 256 entries; a paletted picture indexes into it.
     std::vector<RgbQuad>& colorTable() { return colors_; }
@@ -86,7 +92,7 @@ public:
     bool operator==(const Bitmap& other) const;  // same size, format, colours and pixels
 
 private:
-    void allocate();
+    void allocate(bool clear);
     std::uint8_t nearestIndex(std::uint32_t color) const;
 
     int width_ = 0;
@@ -95,7 +101,7 @@ private:
     CustomLayout custom_;
     HandleType handleType_ = HandleType::DIB;
     std::vector<RgbQuad> colors_;
-    std::vector<std::uint8_t> data_;
+    UnfilledBytes data_;
     std::size_t stride_ = 0;
     bool bottomUp_ = true;
 };

@@ -162,7 +162,7 @@ void Bitmap::setPixelFormat(PixelFormat format) {
     if (colors_.size() > std::size_t(Traits(format).paletteSize)) colors_.resize(std::size_t(Traits(format).paletteSize));
     width_ = old.width_;
     height_ = old.height_;
-    allocate();
+    allocate(true);
     draw(0, 0, old);
 }
 

@@ -169,7 +169,10 @@ std::vector<RgbQuad> ReadColorTable(const std::uint8_t* data, const BmpLayout& l
     return colors;
 }
 
-// An empty picture of the right format and row order, then sized: rows come zeroed.
+bool IsRle(const BmpLayout& l) { return l.compression == bmp::BiRle8 || l.compression == bmp::BiRle4; }
+
+// An empty picture of the right format and row order, then sized. RLE pictures start
+// zeroed, as their codes may skip pixels; plain rows are read over the memory as it is.
 Bitmap MakePicture(const BmpLayout& l) {
     CustomLayout custom;
     const PixelFormat format = FormatOf(l, custom);
@@ -177,11 +180,12 @@ Bitmap MakePicture(const BmpLayout& l) {
                                                            : format);
     if (format == PixelFormat::Custom) b.setCustomLayout(custom);
     b.setBottomUp(!l.topDown);
-    b.setSize(int(l.width), int(l.height));
+    if (IsRle(l))
+        b.setSize(int(l.width), int(l.height));
+    else
+        b.setSizeUnfilled(int(l.width), int(l.height));
     return b;
 }
-
-bool IsRle(const BmpLayout& l) { return l.compression == bmp::BiRle8 || l.compression == bmp::BiRle4; }
 
 // The empty picture the pixels go into, with its colour table, once it is sure
 // that a file of `size` bytes can hold them.
@@ -204,6 +208,11 @@ Bitmap PreparePicture(const BmpLayout& l, const std::uint8_t* data, std::size_t 
 // Uncompressed rows keep their stored order, so the pixel block is one piece.
 std::size_t PixelBytes(const Bitmap& bitmap, const BmpLayout& l, std::size_t size) {
     return std::min<std::size_t>(bitmap.byteSize(), size - l.pixelOffset);
+}
+
+// The padding a file's last row may lack reads as 0.
+void ClearAfter(Bitmap& bitmap, std::size_t read) {
+    std::memset(bitmap.bits() + read, 0, bitmap.byteSize() - read);
 }
 
 // Reads from a file descriptor until `n` bytes are in or the file ends.
@@ -229,8 +238,11 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
     Bitmap bitmap = PreparePicture(l, data, size);
     if (IsRle(l))
         DecodeRle(data + l.pixelOffset, size - l.pixelOffset, l.bitCount, bitmap);
-    else if (const std::size_t n = PixelBytes(bitmap, l, size); n > 0)
-        std::memcpy(bitmap.bits(), data + l.pixelOffset, n);
+    else {
+        const std::size_t n = PixelBytes(bitmap, l, size);
+        if (n > 0) std::memcpy(bitmap.bits(), data + l.pixelOffset, n);
+        ClearAfter(bitmap, n);
+    }
     return bitmap;
 }
 
@@ -277,6 +289,7 @@ Bitmap LoadBitmapFile(const std::string& fileName) {
                 if (error != 0) RaiseOpenError(fileName, error);
                 RaiseInvalidBitmap();
             }
+            ClearAfter(bitmap, n);
         }
         return bitmap;
     }

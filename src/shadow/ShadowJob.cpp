@@ -4,6 +4,7 @@
 
 #include "pcx/PictureFiles.h"
 #include "support/Check.h"
+#include "support/WorkPool.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -85,15 +86,20 @@ bool TShadowJob::Preview(int row, Bitmap& work) {
 }
 
 void TShadowJob::Save(IProgress* progress) {
-    for (int row = 0; row < RowCount(); ++row) {
-        if (!FrameExists(row) || pictures_.FirstIndex(row) != row) continue;
-        CheckProgress(progress, row, RowCount());
-        Bitmap& picture = Picture(row);
-        if (!IsPicture8(picture)) continue;
-        GenerateShadow(picture, baseLine_, Kind(), SelectionAt(row));
-        SavePicture(picture, FramePath(row));
-    }
-    FinishProgress(progress, RowCount());
+    std::vector<int> rows;
+    for (int row = 0; row < RowCount(); ++row)
+        if (!FramePath(row).empty() && pictures_.FirstIndex(row) == row) rows.push_back(row);
+    ParallelFor(
+        rows.size(),
+        [&](const WorkItem& item) {
+            const int row = rows[item.index()];
+            if (!FrameExists(row)) return;
+            Bitmap& picture = Picture(row);
+            if (!IsPicture8(picture)) return;
+            GenerateShadow(picture, baseLine_, Kind(), SelectionAt(row));
+            if (item.readyToWrite()) SavePicture(picture, FramePath(row));
+        },
+        progress);
     if (list_.BaseLineText == "Auto") {
         list_.BaseLineText = "Auto " + std::to_string(baseLine_);
         const std::string text = list_.HeaderText + list_.BaseLineText + list_.RestText;

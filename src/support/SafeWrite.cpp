@@ -47,15 +47,26 @@ std::string FollowLinks(std::string path) {
     RaiseOSError(ELOOP);
 }
 
-bool WritePieces(int fd, const std::vector<ByteRange>& pieces) {
-    for (const ByteRange& piece : pieces)
-        if (!WriteAll(fd, piece.data, piece.size)) return false;
-    return true;
+using Producer = std::function<void(const ContentPut&)>;
+
+// Writes what the producer gives; false with errno set when a write failed.
+bool WriteProduced(int fd, const Producer& produce) {
+    bool ok = true;
+    int error = 0;
+    produce([&](const void* data, std::size_t size) {
+        if (ok && !WriteAll(fd, data, size)) {
+            ok = false;
+            error = errno;
+        }
+        return ok;
+    });
+    errno = error;
+    return ok;
 }
 
 // Opens a new file beside the target under a short name nobody else uses; the name
 // is held for the signal handlers before the file exists.
-int CreateTemporary(const std::string& folder, std::string& tempName) {
+int CreateTemporary(const std::string& folder, std::string& tempName, int& mark) {
     static std::atomic<unsigned> counter{0};
     static const char* digits = "0123456789abcdefghijklmnopqrstuv";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -63,10 +74,10 @@ int CreateTemporary(const std::string& folder, std::string& tempName) {
         std::string tag;
         for (int i = 0; i < 8; ++i, seed /= 32) tag += digits[seed % 32];
         tempName = folder + ".~vok" + tag + ".tmp";
-        HoldTemporaryFile(tempName);
+        mark = HoldTemporaryFile(tempName);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return fd;
-        ReleaseTemporaryFile();
+        ReleaseTemporaryFile(mark);
         if (errno != EEXIST) return -1;
     }
     errno = EEXIST;
@@ -74,11 +85,11 @@ int CreateTemporary(const std::string& folder, std::string& tempName) {
 }
 
 // Writes to a target that must not be replaced (a FIFO, a device, a file with hard links).
-void WriteInPlace(const std::string& path, const std::vector<ByteRange>& pieces, bool truncate) {
+void WriteInPlace(const std::string& path, const Producer& produce, bool truncate) {
     Descriptor file;
     do file.fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
     while (file.fd < 0 && errno == EINTR);
-    if (file.fd < 0 || !WritePieces(file.fd, pieces) || !file.close()) RaiseLastOSError();
+    if (file.fd < 0 || !WriteProduced(file.fd, produce) || !file.close()) RaiseLastOSError();
 }
 
 // The replaced file's permission bits, then its owner and group as far as allowed.
@@ -95,9 +106,16 @@ void WriteFileSafely(const std::string& path, const void* data, std::size_t size
     WriteFileSafely(path, std::vector<ByteRange>{ByteRange{data, size}});
 }
 
+void WriteFileSafely(const std::string& path, const std::vector<ByteRange>& pieces) {
+    WriteFileSafely(path, [&pieces](const ContentPut& put) {
+        for (const ByteRange& piece : pieces)
+            if (!put(piece.data, piece.size)) return;
+    });
+}
+
 namespace {
 
-void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+void WriteSafely(const std::string& name, const Producer& produce) {
     if (name.empty()) RaiseOSError(ENOENT);
     // The same path rules and folder creation as every other file routine.
     const std::string path = FollowLinks(ToNativePath(name));
@@ -107,7 +125,7 @@ void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) 
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) RaiseOSError(EISDIR);
-    if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(path, pieces, false);
+    if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(path, produce, false);
     if (exists) {
         // A file we may not write is refused, although its folder would let us replace it.
         Descriptor probe;
@@ -116,10 +134,20 @@ void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) 
     }
 
     std::string tempName;
+    int mark = -1;
     Descriptor temp;
-    temp.fd = CreateTemporary(ExtractFilePath(path), tempName);
+    temp.fd = CreateTemporary(ExtractFilePath(path), tempName, mark);
     if (temp.fd < 0) RaiseLastOSError();
-    bool ok = WritePieces(temp.fd, pieces);
+    bool ok = false;
+    try {
+        ok = WriteProduced(temp.fd, produce);
+    } catch (...) {
+        // The content could not be made: the temporary file goes, the target stays.
+        temp.close();
+        ::unlink(tempName.c_str());
+        ReleaseTemporaryFile(mark);
+        throw;
+    }
     if (ok && exists && old.st_nlink <= 1) KeepAttributes(temp.fd, old);
     int error = ok ? 0 : errno;
     if (!temp.close() && ok) {
@@ -129,7 +157,7 @@ void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) 
     if (ok && exists && old.st_nlink > 1) {
         // The content is known to fit; now the file itself, so every link sees it.
         try {
-            WriteInPlace(path, pieces, true);
+            WriteInPlace(path, produce, true);
         } catch (const EOSError& e) {
             ok = false;
             error = e.code();
@@ -140,15 +168,15 @@ void WriteSafely(const std::string& name, const std::vector<ByteRange>& pieces) 
         error = errno;
     }
     if (!ok) ::unlink(tempName.c_str());
-    ReleaseTemporaryFile();
+    ReleaseTemporaryFile(mark);
     if (!ok) RaiseOSError(error);
 }
 
 }  // namespace
 
-void WriteFileSafely(const std::string& name, const std::vector<ByteRange>& pieces) {
+void WriteFileSafely(const std::string& name, const Producer& produce) {
     try {
-        WriteSafely(name, pieces);
+        WriteSafely(name, produce);
     } catch (Exception& e) {
         e.nameFile(name);
         throw;

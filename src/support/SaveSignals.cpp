@@ -1,6 +1,8 @@
 #include "support/SaveSignals.h"
 
+#include <atomic>
 #include <csignal>
+#include <mutex>
 #include <cstring>
 #include <limits.h>
 #include <unistd.h>
@@ -11,10 +13,13 @@ namespace {
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// Written only outside the handler and read only inside it; the flag is set after
-// the name is complete and cleared before it changes.
-char g_tempName[PATH_MAX + 1];
-volatile sig_atomic_t g_holding = 0;
+// One slot per save in progress. A slot is claimed by moving its state from free to
+// filling, its name written, then marked held; the handler removes held names only.
+constexpr int kSlots = 64;
+enum SlotState : int { kFree, kFilling, kHeld };
+char g_tempName[kSlots][PATH_MAX + 1];
+std::atomic<int> g_state[kSlots];
+static_assert(std::atomic<int>::is_always_lock_free);
 struct sigaction g_previous[3];
 
 int SignalSlot(int sig) {
@@ -26,9 +31,9 @@ int SignalSlot(int sig) {
 // Removes the temporary file, then lets the signal do what it did before.
 void OnStopSignal(int sig) {
     const int savedErrno = errno;
-    if (g_holding) {
-        ::unlink(g_tempName);
-        g_holding = 0;
+    for (int k = 0; k < kSlots; ++k) {
+        int held = kHeld;
+        if (g_state[k].compare_exchange_strong(held, kFree)) ::unlink(g_tempName[k]);
     }
     const struct sigaction& previous = g_previous[SignalSlot(sig)];
     if (previous.sa_handler == SIG_DFL) {
@@ -41,9 +46,8 @@ void OnStopSignal(int sig) {
 }
 
 void InstallOnce() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
+    static std::once_flag once;
+    std::call_once(once, [] {
     for (int i = 0; i < 3; ++i) {
         struct sigaction now {};
         if (::sigaction(kSignals[i], nullptr, &g_previous[i]) != 0) continue;
@@ -54,18 +58,26 @@ void InstallOnce() {
         now.sa_flags = SA_RESTART;
         ::sigaction(kSignals[i], &now, nullptr);
     }
+    });
 }
 
 }  // namespace
 
-void HoldTemporaryFile(const std::string& path) {
+int HoldTemporaryFile(const std::string& path) {
     InstallOnce();
-    g_holding = 0;
-    if (path.size() >= sizeof g_tempName) return;
-    std::memcpy(g_tempName, path.c_str(), path.size() + 1);
-    g_holding = 1;
+    if (path.size() >= sizeof g_tempName[0]) return -1;
+    for (int k = 0; k < kSlots; ++k) {
+        int free = kFree;
+        if (!g_state[k].compare_exchange_strong(free, kFilling)) continue;
+        std::memcpy(g_tempName[k], path.c_str(), path.size() + 1);
+        g_state[k] = kHeld;
+        return k;
+    }
+    return -1;
 }
 
-void ReleaseTemporaryFile() { g_holding = 0; }
+void ReleaseTemporaryFile(int mark) {
+    if (mark >= 0 && mark < kSlots) g_state[mark] = kFree;
+}
 
 }  // namespace vok

@@ -1,14 +1,15 @@
 #pragma once
-// The temporary file of the save in progress, removed when the program is stopped by
-// SIGINT, SIGTERM or SIGHUP before the save ends.
+// The temporary files of the saves in progress (several threads may save at once),
+// removed when the program is stopped by SIGINT, SIGTERM or SIGHUP before their saves end.
 #include <string>
 
 namespace vok {
 
-// Marks the temporary file of the save now starting; installs the signal handlers on
-// first use. Only one save runs at a time.
-void HoldTemporaryFile(const std::string& path);
+// Marks the temporary file of a save now starting; installs the signal handlers on
+// first use. Returns the mark for ReleaseTemporaryFile (-1 when every mark is taken
+// or the name is too long: that file is then not removed).
+int HoldTemporaryFile(const std::string& path);
 // The save ended: the file is gone or renamed.
-void ReleaseTemporaryFile();
+void ReleaseTemporaryFile(int mark);
 
 }  // namespace vok

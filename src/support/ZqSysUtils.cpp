@@ -119,6 +119,15 @@ TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
     }
 }
 
+UnfilledBytes ReadFileBytesUnfilled(const std::string& path, std::size_t limit) {
+    try {
+        return ReadWhole<UnfilledBytes>(path, limit);
+    } catch (Exception& e) {
+        e.nameFile(path);
+        throw;
+    }
+}
+
 std::string ReadFileText(const std::string& path, std::size_t limit) {
     try {
         return ReadWhole<std::string>(path, limit);

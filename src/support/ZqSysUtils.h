@@ -2,11 +2,14 @@
 // Whole-file reading and writing, folder creation and the assertion handler.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct stat;
+
+#include "support/UnfilledBytes.h"
 
 namespace vok {
 
@@ -22,6 +25,8 @@ int OpenFileForReading(const std::string& path, struct stat& st);
 // when it holds more than limit bytes, EOSError(EISDIR) for a folder, ENotRegularFile
 // for a pipe or socket (which a blocking open or read could wait on forever).
 TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
+// The same into a buffer that is not cleared before the file is read into it.
+UnfilledBytes ReadFileBytesUnfilled(const std::string& path, std::size_t limit = SIZE_MAX);
 // The whole file byte for byte, no newline or encoding conversion.
 std::string ReadFileText(const std::string& path, std::size_t limit = SIZE_MAX);
 // Creates missing folders, truncates an existing file; raises EOSError.
@@ -36,6 +41,12 @@ struct ByteRange {
     std::size_t size;
 };
 void WriteFileSafely(const std::string& path, const std::vector<ByteRange>& pieces);
+// The same for content made as it is written: `produce` hands its bytes in order to the
+// `put` it is given, which returns false once writing failed (produce may then stop).
+// A target with several hard links is written in place after the temporary file is
+// complete, so `produce` may be called twice and must give the same bytes each time.
+using ContentPut = std::function<bool(const void* data, std::size_t size)>;
+void WriteFileSafely(const std::string& path, const std::function<void(const ContentPut& put)>& produce);
 
 // True when the folder exists afterwards.
 bool CreateFolders(const std::string& folder);

@@ -6,9 +6,11 @@
 
 #include "colours/ColourTestPictures.h"
 #include "colours/ColourFiles.h"
+#include "colours/ReduceFrames.h"
 #include "pictures/BmpCodec.h"
 #include "support/Errors.h"
 #include "support/TempFolder.h"
+#include "support/WorkerCount.h"
 
 namespace vok {
 
@@ -185,6 +187,7 @@ struct StoppingProgress : IProgress {
 };
 
 TEST(ColourFiles, CancelStopsBeforeTheNextFileAndLeavesTheWrittenOnesComplete) {
+    WorkerCountFor oneThread(1);  // files in turn, so the stop falls at a known file
     TempFolder dir;
     std::vector<std::string> files;
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) {
@@ -203,6 +206,41 @@ TEST(ColourFiles, CancelStopsBeforeTheNextFileAndLeavesTheWrittenOnesComplete) {
     EXPECT_EQ(out.Names(), (std::vector<std::string>{"a.bmp"}));
     EXPECT_EQ(LoadBitmapFromFile(out / "a.bmp").width(), 4);
     EXPECT_EQ(afterOne.steps, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}}));
+}
+
+// Every file of every colour command comes out byte for byte the same on 1, 2 and 8 threads.
+TEST(ColourFiles, OutputDoesNotDependOnTheThreadCount) {
+    std::vector<std::string> first;
+    for (const int threads : {1, 2, 8}) {
+        WorkerCountFor count(threads);
+        TempFolder dir, reduced, split;
+        std::vector<std::string> files, targets;
+        for (int k = 0; k < 12; ++k) {
+            Bitmap frame = FigureFrame(20 + k, 15 + k % 4, k);
+            frame.setPixelFormat(PixelFormat::Bits24);
+            SetColor24(frame, 3, 3, RGB(std::uint8_t(k * 20), 90, std::uint8_t(255 - k)));
+            files.push_back(dir / ("f" + std::to_string(k) + ".bmp"));
+            SaveBitmapToFile(frame, files.back());
+            targets.push_back(dir / ("t" + std::to_string(k) + ".bmp"));
+            SaveBitmapToFile(FigureFrame(20 + k, 15 + k % 4, k + 1), targets.back());
+        }
+        ReduceFiles(files, reduced.Path(), kDefaults, ReduceSettings{{}, true});
+        const SplitRecord record = CombineFiles(files, dir / "All.bmp", kDefaults, {});
+        SaveBitmapToFile(ReduceLosslessly(LoadBitmapFromFile(dir / "All.bmp"), kDefaults), dir / "r.bmp");
+        SplitFile(dir / "r.bmp", record, split.Path(), kDefaults, 3, {});
+        DeleteShadowsInFiles(files, kDefaults);
+        std::vector<std::string> parts;
+        for (const std::string& name : record.PartNames) parts.push_back(split / name);
+        CopyShadowsInFiles(parts, targets, kDefaults, {});
+        std::vector<std::string> bytes = {ReadBytes(dir / "All.bmp")};
+        for (int k = 0; k < 12; ++k)
+            for (const std::string& name : {reduced / ("f" + std::to_string(k) + ".bmp"),
+                                            split / ("f" + std::to_string(k) + ".bmp"), files[std::size_t(k)],
+                                            targets[std::size_t(k)]})
+                bytes.push_back(ReadBytes(name));
+        if (first.empty()) first = bytes;
+        EXPECT_TRUE(bytes == first) << threads << " threads";
+    }
 }
 
 }  // namespace vok

@@ -5,7 +5,10 @@
 #include <stdexcept>
 
 #include "move/FrameShift.h"
+#include "pictures/BmpCodec.h"
 #include "pictures/QPix.h"
+#include "support/TempFolder.h"
+#include "support/WorkerCount.h"
 
 namespace vok {
 namespace {
@@ -103,4 +106,30 @@ TEST(FrameOffsets, StayInsideTheIntegerRange) {
 }
 
 }  // namespace
+
+TEST(FrameShifter, FilesComeOutTheSameOnAnyNumberOfThreads) {
+    std::vector<std::string> first;
+    for (const int threads : {1, 2, 8}) {
+        test::WorkerCountFor count(threads);
+        test::TempFolder dir;
+        std::vector<std::string> names;
+        for (int k = 0; k < 10; ++k) {
+            Bitmap b = Frame();
+            b.setSize(4 + k, 3 + k % 3);
+            names.push_back(dir / ("f" + std::to_string(k) + ".bmp"));
+            SaveBitmapToFile(b, names.back());
+        }
+        TFrameShifter shifter;
+        shifter.SetFileNames(names);
+        shifter.LoadAll();
+        shifter.ShiftAll(2, -1);
+        shifter.ShiftOne(3, 1, 1);
+        EXPECT_TRUE(shifter.Save().empty());
+        std::vector<std::string> bytes;
+        for (const std::string& name : names) bytes.push_back(test::ReadBytes(name));
+        if (first.empty()) first = bytes;
+        EXPECT_TRUE(bytes == first) << threads << " threads";
+    }
+}
+
 }  // namespace vok

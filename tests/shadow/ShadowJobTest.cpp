@@ -7,6 +7,7 @@
 #include "ShadowFiles.h"
 #include "shadow/ShadowJob.h"
 #include "support/Errors.h"
+#include "support/WorkerCount.h"
 
 namespace vok {
 namespace {
@@ -180,6 +181,25 @@ TEST_F(ShadowJobTest, SaveStopsAtTheFailingFrame) {
     EXPECT_EQ(Load("two.bmp"), Creature(20));
     EXPECT_EQ(test::ReadBytes(list), text);
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.bmp"));
+}
+
+TEST_F(ShadowJobTest, FramesComeOutTheSameOnAnyNumberOfThreads) {
+    std::vector<std::string> first;
+    for (const int threads : {1, 2, 8}) {
+        test::WorkerCountFor count(threads);
+        std::string rest;
+        for (int k = 0; k < 8; ++k) {
+            Frame("f" + std::to_string(k) + ".bmp", Creature(60 + 25 * k));
+            rest += "f" + std::to_string(k) + ".bmp  " + std::to_string(k % 2) + "+\r\n";
+        }
+        TShadowJob job;
+        job.Open(List(ListHeader("7", "250") + rest));
+        job.Save();
+        std::vector<std::string> bytes;
+        for (int k = 0; k < 8; ++k) bytes.push_back(test::ReadBytes(folder / ("f" + std::to_string(k) + ".bmp")));
+        if (first.empty()) first = bytes;
+        EXPECT_TRUE(bytes == first) << threads << " threads";
+    }
 }
 
 TEST_F(ShadowJobTest, BaseLineFailureSavesNothing) {

@@ -170,6 +170,18 @@ TEST_F(SafeWriteTest, ALongNameSaves) {
     EXPECT_EQ(Entries(), 1u);
 }
 
+TEST_F(SafeWriteTest, ContentThatFailsToBeMadeLeavesTheTargetAndNoTemporary) {
+    WriteFileSafely(Path("t.bin"), "old", 3);
+    EXPECT_THROW(WriteFileSafely(Path("t.bin"),
+                                 [](const ContentPut& put) {
+                                     put("new", 3);
+                                     throw Exception("made badly");
+                                 }),
+                 Exception);
+    EXPECT_EQ(test::ReadBytes(Path("t.bin")), "old");
+    EXPECT_EQ(Entries(), 1u);
+}
+
 TEST_F(SafeWriteTest, AStopSignalRemovesTheTemporaryOfASaveInProgress) {
     for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
         const std::string temp = Path("temp" + std::to_string(sig));
