@@ -36,6 +36,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The shared-library dependencies (Qt 6, the C++ runtime) are read off the programs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window needs a platform plugin, which no library links against.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window needs a platform plugin, which no library links against; libspng (PNG
+# pictures) is named as well, although the shared-library scan finds it too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libspng0")
 include(CPack)

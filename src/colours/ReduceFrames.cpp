@@ -153,6 +153,7 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
             frames.push_back(LoadPicture(file));
         } catch (const EInvalidGraphic& e) {
             // Among thousands of frames the user needs to know which one.
+            if (std::string(e.what()).find('"' + file + '"') != std::string::npos) throw;
             throw EInvalidGraphic("\"" + file + "\": " + e.what());
         }
     }
@@ -162,7 +163,8 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
         CheckProgress(progress, int(k), int(frames.size()));
         const Bitmap out = reducer.reduce(frames[k]);
         frames[k] = Bitmap();
-        SavePicture(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
+        const std::string name = folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]);
+        SavePicture(out, settings.extension.empty() ? name : ChangeFileExt(name, settings.extension));
     }
     FinishProgress(progress, int(frames.size()));
 }

@@ -20,6 +20,9 @@ namespace vok {
 struct ReduceSettings {
     ColourOptions options;
     bool dither = false;  // Floyd-Steinberg error diffusion over the picture colours
+    // ".bmp", ".pcx" or ".png": each frame is written under its name with this extension,
+    // in that format; empty: under its own name.
+    std::string extension;
 };
 
 // Which positions the standard colours hold and which are left to the pictures.
@@ -62,8 +65,8 @@ private:
 // The colours of row y as 0x00BBGGRR, whatever the picture's layout.
 void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out);
 
-// Loads every frame before writing any; writes each as an 8-bit BMP to folder + its
-// name, or over itself when the folder is empty. Frames written before a failing
+// Loads every frame before writing any; writes each as an 8-bit picture to folder + its
+// name (with the settings' extension), or beside itself when the folder is empty. Frames written before a failing
 // save stay written.
 void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
                  const ReduceSettings& settings,
