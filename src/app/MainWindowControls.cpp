@@ -150,7 +150,7 @@ void TForm1::CreateControls() {
             [this](const QPoint& pos) { Label11ContextPopup(pos); });
 
     // The dialogs.
-    const std::string bitmaps = "Bitmaps (bmp)|*.bmp|All files|*.*";
+    const std::string bitmaps = "Pictures (bmp, pcx, png)|*.bmp;*.pcx;*.png|All files|*.*";
     OpenPictureDialog1.Title = "Select targets";
     OpenPictureDialog1.Filter = bitmaps;
     OpenPictureDialog1.DefaultExt = ".bmp";
@@ -163,7 +163,7 @@ void TForm1::CreateControls() {
     OpenPictureDialog3.DefaultExt = ".bmp";
     OpenPictureDialog3.FileMustExist = OpenPictureDialog3.PathMustExist = true;
     OpenPictureDialog4.Title = "Select targets";
-    OpenPictureDialog4.Filter = "Bitmap (bmp) or VokList (TXL)|*.txl;*.bmp";
+    OpenPictureDialog4.Filter = "Picture (bmp, pcx, png) or VokList (TXL)|*.txl;*.bmp;*.pcx;*.png";
     OpenPictureDialog4.DefaultExt = ".TXL";
     OpenPictureDialog4.MultiSelect = true;
     OpenPictureDialog4.FileMustExist = OpenPictureDialog4.PathMustExist = true;

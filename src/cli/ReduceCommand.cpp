@@ -29,6 +29,12 @@ RunCommand DeclareReduce(CLI::App& app) {
     app.add_option("--to", a->to, "Write every frame under its name with this extension, in that format "
                                   "(default: under its own name and format)")
         ->check(CLI::IsMember({"bmp", "pcx", "png"}));
+    app.add_option("--reserve", a->settings.reserve,
+                   "Palette positions kept free of the pictures' colours, comma-separated (e.g. 2,3,8: positions "
+                   "the shadow generator treats as special)")
+        ->type_name("POSITIONS")
+        ->delimiter(',')
+        ->check(CLI::Range(0, 255));
     app.add_option("-o", a->folder, "The folder the 8-bit frames go to (default: over each frame)")
         ->type_name("FOLDER")
         ->check([](const std::string& folder) { return folder.empty() ? "-o needs a folder" : ""; });
