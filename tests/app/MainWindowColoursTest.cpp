@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <spng.h>
 
 #include "colours/ColourTestPictures.h"
 #include "MainWindowFixture.h"
 #include "controls/ZqSpinEdit.h"
 #include "pictures/BmpCodec.h"
+#include "png/Png.h"
 #include "support/TempFolder.h"
 
 namespace vok {
@@ -56,6 +60,30 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(ColourWindow, CombineReadsTransparentPngPixelsAsTheListsFirstColour) {
+    form->Memo1->setPlainText("204060\nFF96FF");
+    // Two RGBA pixels, written by libspng itself: transparent green, opaque red.
+    spng_ctx* ctx = spng_ctx_new(SPNG_CTX_ENCODER);
+    spng_set_option(ctx, SPNG_ENCODE_TO_BUFFER, 1);
+    spng_ihdr h{2, 1, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
+    spng_set_ihdr(ctx, &h);
+    const std::uint8_t pixels[] = {0, 255, 0, 0, 255, 0, 0, 255};
+    ASSERT_EQ(spng_encode_image(ctx, pixels, sizeof pixels, SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE), 0);
+    std::size_t length = 0;
+    int error = 0;
+    char* png = static_cast<char*>(spng_get_png_buffer(ctx, &length, &error));
+    WriteBytes(dir / "r.png", std::string(png, length));
+    std::free(png);
+    spng_ctx_free(ctx);
+
+    Combine({dir / "r.png"}, dir / "All.bmp");
+    ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
+    const Bitmap all = LoadBitmapFromFile(dir / "All.bmp");
+    EXPECT_EQ(all.colorAt(0, 0), 0x204060u);
+    EXPECT_EQ(all.colorAt(1, 0), RGB(255, 0, 0));
+    SetPngReading({});
+}
 
 TEST_F(ColourWindow, CombineProposesItsFilesAndEnablesSplit) {
     const auto frames = WriteFrames();
