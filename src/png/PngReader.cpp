@@ -130,6 +130,12 @@ Bitmap DecodePng(const std::uint8_t* data, std::size_t size, const PngReading& r
     Check(spng_get_ihdr(ctx.get(), &h));
     if (h.width > 0x7FFFFFFF || h.height > 0x7FFFFFFF || RawBytes(h) > MostRawBytes(size))
         Fail("the picture is larger than its data can hold");
+    // Grey and colour pictures take 3 bytes a pixel however few bits they store (and up to 8
+    // while decoding): as for run-length BMP pictures, at most 1024 pixels for each byte of
+    // the file, or 2^24 pixels for small files.
+    if (h.color_type != SPNG_COLOR_TYPE_INDEXED &&
+        std::uint64_t(h.width) * h.height > std::max<std::uint64_t>(std::uint64_t(1) << 24, std::uint64_t(size) * 1024))
+        Fail("the picture is too large for its file");
     return h.color_type == SPNG_COLOR_TYPE_INDEXED ? ReadPalette(ctx.get(), h) : ReadDirect(ctx.get(), h, reading);
 }
 
