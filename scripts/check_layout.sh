@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 levels=(
   "support"
   "pictures"
+  "png"
   "pcx"
   "controls"
   "colours voklist lang"

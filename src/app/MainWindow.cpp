@@ -107,6 +107,8 @@ void TForm1::ConnectHandlers() {
     click(Button10, &TForm1::Button10Click);
     click(Button12, &TForm1::Button12Click);
     click(Button13, &TForm1::Button13Click);
+    click(Button14, &TForm1::Button14Click);
+    click(Button15, &TForm1::Button15Click);
     click(CheckBox3, &TForm1::CheckBox3Click);
     click(CheckBox4, &TForm1::CheckBox3Click);
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
@@ -138,8 +140,8 @@ void TForm1::FormCreate() {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->setCurrentIndex(0);
     }
-    // Only the designed area up to Bevel1 is shown.
-    setFixedSize(Bevel1->x(), Bevel1->y());
+    // The designed area up to Bevel1 is shown, and the row of the one-step commands below it.
+    setFixedSize(Bevel1->x(), Bevel1->y() + 32);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -169,6 +171,8 @@ void TForm1::ExposeDialogTexts() {
     expose("OpenDialog4", OpenDialog4);
     ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
     ExposeProgressTexts(this, "ProgressDialog2", ProgressDialog2);
+    expose("OpenPictureDialog5", OpenPictureDialog5);
+    expose("SaveDialog5", SaveDialog5);
 }
 
 void TForm1::WrapSplitButton() {

@@ -63,6 +63,8 @@ public:
     QFrame* Panel1;         // holds the swatches
     QPushButton* Button10;  // Edit
     QPushButton* Button13;  // Move Monster
+    QPushButton* Button14;  // Reduce Frames...
+    QPushButton* Button15;  // Prepare VokList...
     QPushButton* Button12;  // Generate Shadow
     QFrame* Bevel1;         // marks the visible client size
     // Wraps Split so that its hint shows while it is disabled; none when start-up ended early.
@@ -71,6 +73,8 @@ public:
     // Dialogs; their file names persist from one use to the next.
     FileDialogOptions OpenPictureDialog1, OpenPictureDialog2, OpenPictureDialog3, OpenPictureDialog4;
     FileDialogOptions SavePictureDialog1, SavePictureDialog2, OpenDialog4;
+    // The frames for Reduce Frames, and the output folder of both one-step commands.
+    FileDialogOptions OpenPictureDialog5, SaveDialog5;
     ColorDialogOptions ColorDialog1;
     TZqWinController* ZqWinController1;  // on Memo1
     TZqWinController* ZqWinController2;  // on the window itself
@@ -115,6 +119,8 @@ public:
     void Button10Click();
     void Button12Click();
     void Button13Click();
+    void Button14Click();  // Reduce Frames
+    void Button15Click();  // Prepare VokList
     void OpenPictureDialog4TypeChange(FileDialogOptions& dialog);
 
     // Right-click on a control: shows the long part of its hint; true when one was shown.

@@ -2,12 +2,15 @@
 // work itself is the colour workflow's; the handlers gather the settings, run the
 // dialogs and keep what Combine leaves for Split.
 #include <QCheckBox>
+#include <QPushButton>
 
 #include "controls/ProgressDialog.h"
 #include "colours/ColourFiles.h"
 #include "colours/Combine.h"
+#include "colours/ReduceFrames.h"
 #include "app/MainWindow.h"
 #include "controls/ZqSpinEdit.h"
+#include "shadow/PrepareList.h"
 
 namespace vok {
 
@@ -83,6 +86,35 @@ void TForm1::Button9Click() {
     TProgressDialog progress(this, ProgressDialog2);
     CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings,
                        &progress);
+}
+
+// The one-step commands: the memo's colours and the two check boxes as for Combine; the
+// output folder is the folder of the name chosen in SaveDialog5.
+void TForm1::Button14Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenPictureDialog5)) return;
+    const std::vector<std::string> frames = ChosenFiles(OpenPictureDialog5);
+    if (frames.empty() || !dialogs_.SaveFile(SaveDialog5)) return;
+    ReduceSettings settings;
+    settings.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
+    settings.extension = ".bmp";
+    TProgressDialog progress(this, "Writing frames...");
+    ReduceFiles(frames, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
+}
+
+void TForm1::Button15Click() {
+    ReadStandardColors();
+    if (!dialogs_.OpenFile(OpenDialog4) || !dialogs_.SaveFile(SaveDialog5)) return;
+    PrepareSettings settings;
+    settings.reduce.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
+    TProgressDialog progress(this, "Writing frames...");
+    const PrepareSummary summary =
+        PrepareList(OpenDialog4.FileName, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
+    MessageOptions message;
+    message.Caption = Button15->text().toStdString();
+    message.Text = PrepareSummaryText(summary);
+    message.Icon = MessageIcon::Information;
+    dialogs_.Message(message);
 }
 
 }  // namespace vok

@@ -136,6 +136,13 @@ void TForm1::CreateControls() {
     SetHint(Button12, "|Generate shadow and selection for pictures in a VokList.\r\n"
                       "Works only with paletted pictures.");
 
+    Button14 = MakeButton(this, "Button14", 8, 294, 129, 25, "Reduce Frames...");
+    SetHint(Button14, "|Reduce frames to 8-bit BMP frames with one shared palette:\r\n"
+                      "Combine, the colour reduction and Split in one step.");
+    Button15 = MakeButton(this, "Button15", 144, 294, 121, 25, "Prepare VokList...");
+    SetHint(Button15, "|From a VokList of renders to game-ready frames in one step:\r\n"
+                      "reduce, the list copied with .bmp names, shadows and selections.");
+
     Bevel1 = Make<QFrame>(this, "Bevel1", 272, 294, 17, 17);
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->hide();
@@ -143,14 +150,14 @@ void TForm1::CreateControls() {
     for (QWidget* control : std::initializer_list<QWidget*>{
              Button3, ComboBox1, Edit1, Button6, Button7, CheckBox3, CheckBox4, ZqSpinEdit3, Button8, Button9,
              CheckBox1, CheckBox2, Label2, ZqSpinEdit1, Label3, ZqSpinEdit2, Memo1, Panel1, Button10, Button13,
-             Button12})
+             Button12, Button14, Button15})
         AddContextHint(control);
     Label11->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Label11, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { Label11ContextPopup(pos); });
 
     // The dialogs.
-    const std::string bitmaps = "Bitmaps (bmp)|*.bmp|All files|*.*";
+    const std::string bitmaps = "Pictures (bmp, pcx, png)|*.bmp;*.pcx;*.png|All files|*.*";
     OpenPictureDialog1.Title = "Select targets";
     OpenPictureDialog1.Filter = bitmaps;
     OpenPictureDialog1.DefaultExt = ".bmp";
@@ -163,7 +170,7 @@ void TForm1::CreateControls() {
     OpenPictureDialog3.DefaultExt = ".bmp";
     OpenPictureDialog3.FileMustExist = OpenPictureDialog3.PathMustExist = true;
     OpenPictureDialog4.Title = "Select targets";
-    OpenPictureDialog4.Filter = "Bitmap (bmp) or VokList (TXL)|*.txl;*.bmp";
+    OpenPictureDialog4.Filter = "Picture (bmp, pcx, png) or VokList (TXL)|*.txl;*.bmp;*.pcx;*.png";
     OpenPictureDialog4.DefaultExt = ".TXL";
     OpenPictureDialog4.MultiSelect = true;
     OpenPictureDialog4.FileMustExist = OpenPictureDialog4.PathMustExist = true;
@@ -173,6 +180,10 @@ void TForm1::CreateControls() {
     SavePictureDialog1.OverwritePrompt = true;
     SavePictureDialog2.Filter = bitmaps;
     SavePictureDialog2.DefaultExt = ".bmp";
+    OpenPictureDialog5 = OpenPictureDialog1;
+    OpenPictureDialog5.Title = "Select frames";
+    SaveDialog5.Title = "Output folder (any name in it)";
+    SaveDialog5.FileName = "frames";
     OpenDialog4.Filter = "VokList (TXL)|*.txl";
     OpenDialog4.DefaultExt = ".TXL";
     OpenDialog4.FileMustExist = OpenDialog4.PathMustExist = true;

@@ -10,6 +10,7 @@
 
 #include "colours/ColorShape.h"
 #include "app/MainWindow.h"
+#include "png/Png.h"
 
 namespace vok {
 
@@ -46,6 +47,7 @@ void TForm1::SetMemoLines(const std::vector<std::string>& lines) {
 
 void TForm1::SetInitialColors() {
     StandardColorTable = DefaultStandardColors();
+    SetPngReading({});
     for (ColorValue color : InitialStandardColors) Memo1->appendPlainText(QString::fromStdString(StandardColorText(color)));
 }
 
@@ -58,6 +60,8 @@ int TForm1::MemoFirstVisibleLine() const {
 
 void TForm1::Memo1Change() {
     const std::vector<std::string> lines = MemoLines();
+    // Transparent PNG pixels read in any window take the list's first colour.
+    SetPngReading({std::uint32_t(FirstStandardColor(ParseStandardColors(lines)))});
     const int h = QFontMetrics(Memo1->font()).height();
     MemoTopLine = MemoFirstVisibleLine();
     const int base = 1 - MemoTopLine * h;

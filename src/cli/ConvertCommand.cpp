@@ -1,6 +1,6 @@
 // vokcli convert IN OUT [--bits 24]: loads a picture and saves it in its own pixel
 // format, or as 24 bits. Each side's file type follows its extension: ".pcx" is PCX;
-// ".bmp", ".dib" or none is BMP; any other is refused.
+// ".png" is PNG; ".bmp", ".dib" or none is BMP; any other is refused.
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,9 +18,9 @@ namespace {
 
 void CheckPictureType(const std::string& fileName) {
     const std::string ext = ExtractFileExt(fileName);
-    for (const char* known : {"", ".bmp", ".dib", ".pcx"})
+    for (const char* known : {"", ".bmp", ".dib", ".pcx", ".png"})
         if (EqualsIgnoringCase(ext, known)) return;
-    throw std::runtime_error(fileName + ": cannot read or write \"" + ext + "\" pictures (use .bmp or .pcx)");
+    throw std::runtime_error(fileName + ": cannot read or write \"" + ext + "\" pictures (use .bmp, .pcx or .png)");
 }
 
 struct ConvertArgs {
@@ -30,8 +30,8 @@ struct ConvertArgs {
 
 RunCommand DeclareConvert(CLI::App& app) {
     auto a = std::make_shared<ConvertArgs>();
-    app.add_option("IN", a->in, "The picture to read (.bmp, .dib, .pcx or no extension)")->required();
-    app.add_option("OUT", a->out, "The picture to write; its extension chooses BMP or PCX")->required();
+    app.add_option("IN", a->in, "The picture to read (.bmp, .dib, .pcx, .png or no extension)")->required();
+    app.add_option("OUT", a->out, "The picture to write; its extension chooses BMP, PCX or PNG")->required();
     app.add_option("--bits", a->bits, "Write 24 bits per pixel instead of the picture's own format")
         ->check(CLI::IsMember({24}));
     return [a] {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "PngReadingArgs.h"
 #include "support/Version.h"
 #include "support/WorkPool.h"
 
@@ -25,7 +26,12 @@ std::unique_ptr<VokcliApp> BuildVokcliApp() {
     for (const CliCommand& command : commands) {
         CLI::App* sub = cli->app.add_subcommand(command.name, command.summary);
         sub->footer("Example:\n  " + command.example);
-        cli->runs.emplace_back(sub, command.declare(*sub));
+        RunCommand run = command.declare(*sub);
+        const ApplyPngReading applyPngReading = DeclarePngReading(*sub);
+        cli->runs.emplace_back(sub, [sub, run, applyPngReading] {
+            applyPngReading(*sub);
+            return run();
+        });
     }
     return cli;
 }

@@ -60,6 +60,9 @@ void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
 FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                            const ReduceSettings& settings)
     : settings_(settings), layout_(ReduceLayout(colors, settings.options)) {
+    std::erase_if(layout_.freePositions, [&](std::uint8_t p) {
+        return std::find(settings.reserve.begin(), settings.reserve.end(), p) != settings.reserve.end();
+    });
     // The frames are counted side by side; counts add up the same in any order.
     const bool shared = WorkerCount() > 1;
     ParallelFor(frames.size(), [&](const WorkItem& item) {
@@ -151,10 +154,19 @@ Bitmap FrameReducer::reduce(const Bitmap& frame) const {
     return out;
 }
 
-void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
-                 const ReduceSettings& settings, IProgress* progress) {
+std::pair<int, int> ReduceFilesTo(const std::vector<std::string>& files, const std::vector<std::string>& targets,
+                   const StandardColorTable& colors, const ReduceSettings& settings, IProgress* progress) {
     // Combine's order, so that two frames of one name end as Split would leave them.
     const std::vector<std::string> sorted = CombineOrder(files);
+    std::vector<std::string> sortedTargets;
+    std::vector<bool> taken(files.size());
+    for (const std::string& file : sorted)
+        for (std::size_t k = 0; k < files.size(); ++k)
+            if (!taken[k] && files[k] == file) {
+                taken[k] = true;
+                sortedTargets.push_back(targets[k]);
+                break;
+            }
     std::vector<Bitmap> frames(sorted.size());
     ParallelFor(sorted.size(), [&](const WorkItem& item) {
         const std::string& file = sorted[item.index()];
@@ -162,20 +174,32 @@ void ReduceFiles(const std::vector<std::string>& files, const std::string& folde
             frames[item.index()] = LoadPicture(file);
         } catch (const EInvalidGraphic& e) {
             // Among thousands of frames the user needs to know which one.
+            if (std::string(e.what()).find('"' + file + '"') != std::string::npos) throw;
             throw EInvalidGraphic("\"" + file + "\": " + e.what());
         }
     });
     const FrameReducer reducer(frames, colors, settings);
-    const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
     ParallelFor(
         frames.size(),
         [&](const WorkItem& item) {
             const std::size_t k = item.index();
             const Bitmap out = reducer.reduce(frames[k]);
             frames[k] = Bitmap();
-            if (item.readyToWrite()) SavePicture(out, folder.empty() ? sorted[k] : prefix + ExtractFileName(sorted[k]));
+            if (item.readyToWrite()) SavePicture(out, sortedTargets[k]);
         },
         progress);
+    return {reducer.pictureColors(), reducer.freePositions()};
+}
+
+void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
+                 const ReduceSettings& settings, IProgress* progress) {
+    const std::string prefix = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(folder);
+    std::vector<std::string> targets;
+    for (const std::string& file : files) {
+        const std::string name = folder.empty() ? file : prefix + ExtractFileName(file);
+        targets.push_back(settings.extension.empty() ? name : ChangeFileExt(name, settings.extension));
+    }
+    ReduceFilesTo(files, targets, colors, settings, progress);
 }
 
 }  // namespace vok

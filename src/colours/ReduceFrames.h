@@ -20,6 +20,11 @@ namespace vok {
 struct ReduceSettings {
     ColourOptions options;
     bool dither = false;  // Floyd-Steinberg error diffusion over the picture colours
+    // ".bmp", ".pcx" or ".png": each frame is written under its name with this extension,
+    // in that format; empty: under its own name.
+    std::string extension;
+    // Palette positions kept free of picture colours (empty ones stay black).
+    std::vector<int> reserve;
 };
 
 // Which positions the standard colours hold and which are left to the pictures.
@@ -40,8 +45,9 @@ public:
     FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors, const ReduceSettings& settings);
 
     const Palette256& palette() const { return layout_.palette; }
-    // Picture colours the palette holds.
+    // Picture colours the palette holds, and the positions they could take.
     int pictureColors() const { return int(reduced_.size()); }
+    int freePositions() const { return int(layout_.freePositions.size()); }
     // One of the frames given to the constructor as an 8-bit picture with the palette.
     Bitmap reduce(const Bitmap& frame) const;
 
@@ -62,11 +68,15 @@ private:
 // The colours of row y as 0x00BBGGRR, whatever the picture's layout.
 void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out);
 
-// Loads every frame before writing any; writes each as an 8-bit BMP to folder + its
-// name, or over itself when the folder is empty. Frames written before a failing
+// Loads every frame before writing any; writes each as an 8-bit picture to folder + its
+// name (with the settings' extension), or beside itself when the folder is empty. Frames written before a failing
 // save stay written.
 void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
                  const ReduceSettings& settings,
                  IProgress* progress = nullptr);
+// The same with each frame's target named: files[k] is written to targets[k]. Returns
+// the picture colours used and the free positions.
+std::pair<int, int> ReduceFilesTo(const std::vector<std::string>& files, const std::vector<std::string>& targets,
+                   const StandardColorTable& colors, const ReduceSettings& settings, IProgress* progress = nullptr);
 
 }  // namespace vok

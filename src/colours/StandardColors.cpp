@@ -19,6 +19,12 @@ StandardColorTable DefaultStandardColors() {
     return table;
 }
 
+ColorValue FirstStandardColor(const StandardColorTable& table) {
+    for (ColorValue color : table)
+        if (color >= 0) return color & 0xFFFFFF;
+    return InitialStandardColors[0];
+}
+
 ColorValue ParseStandardColorLine(std::string_view line) {
     if (line.empty()) return -1;
     std::uint64_t value = 0;

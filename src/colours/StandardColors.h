@@ -23,6 +23,10 @@ StandardColorTable EmptyStandardColors();
 // The table of the eight initial colours.
 StandardColorTable DefaultStandardColors();
 
+// The colour transparent pixels of PNG pictures take: the first colour set in the
+// table, the first initial colour when none is.
+ColorValue FirstStandardColor(const StandardColorTable& table);
+
 // One line of the list: bare hexadecimal digits (either case) whose value fits in
 // 32 bits, taken as a 32-bit pattern. Anything else, an empty line included, is -1;
 // patterns from 80000000 up are negative and so empty as well.

@@ -89,7 +89,7 @@ TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     Button3->setAutoDefault(false);
     Button2->setAutoDefault(false);
     ColorDialog1.FullOpen = true;
-    OpenPictureDialog1.Filter = "Bitmaps (bmp)|*.bmp|All files|*.*";
+    OpenPictureDialog1.Filter = "Pictures (bmp, pcx, png)|*.bmp;*.pcx;*.png|All files|*.*";
     OpenPictureDialog1.DefaultExt = ".bmp";
     OpenPictureDialog1.FileMustExist = true;
     OpenPictureDialog1.PathMustExist = true;

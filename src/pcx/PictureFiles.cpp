@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "pcx/Pcx.h"
+#include "png/Png.h"
 #include "pictures/BmpCodec.h"
 
 namespace vok {
@@ -15,11 +16,14 @@ bool IsPcxName(const std::string& fileName) {
 }
 
 Bitmap LoadPicture(const std::string& fileName) {
+    if (IsPngName(fileName)) return LoadPngFromFile(fileName);
     return IsPcxName(fileName) ? LoadPcxFromFile(fileName) : LoadBitmapFromFile(fileName);
 }
 
 void SavePicture(const Bitmap& picture, const std::string& fileName) {
-    if (IsPcxName(fileName))
+    if (IsPngName(fileName))
+        SavePngToFile(picture, fileName);
+    else if (IsPcxName(fileName))
         SavePcxToFile(picture, fileName);
     else
         SaveBitmapToFile(picture, fileName);

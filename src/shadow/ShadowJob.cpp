@@ -24,6 +24,14 @@ std::string ResolveFrameName(const std::string& name, const std::string& folder)
     return ToNativePath(name, folder);
 }
 
+std::string ListFolder(const std::string& listFileName) {
+    std::error_code ec;
+    std::string folder = std::filesystem::absolute(std::filesystem::path(listFileName), ec).parent_path().string();
+    if (ec) folder = ExtractFilePath(listFileName);
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+
 void TShadowJob::Open(const std::string& listFileName) {
     listFileName_.clear();
     list_ = TShadowList();
@@ -32,11 +40,7 @@ void TShadowJob::Open(const std::string& listFileName) {
     baseLine_ = kUnset;
     TShadowList list = ReadShadowList(listFileName);
 
-    std::error_code ec;
-    std::string folder = std::filesystem::absolute(std::filesystem::path(listFileName), ec).parent_path().string();
-    if (ec) folder = ExtractFilePath(listFileName);
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-
+    const std::string folder = ListFolder(listFileName);
     listFileName_ = listFileName;
     list_ = std::move(list);
     for (const std::string& name : list_.Names) paths_.push_back(ResolveFrameName(name, folder));

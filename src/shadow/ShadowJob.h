@@ -65,5 +65,7 @@ private:
 // a full path lies in the folder (which ends with a delimiter or is empty); "."
 // and ".." parts of an absolute result are resolved by their letters.
 std::string ResolveFrameName(const std::string& name, const std::string& folder);
+// The folder a list's relative frame names lie in, ending with a delimiter.
+std::string ListFolder(const std::string& listFileName);
 
 }  // namespace vok

@@ -71,9 +71,10 @@ TShadowList ParseShadowList(std::string_view original) {
     }
 
     const std::size_t frameEnd = CountWithoutTrailingEmpty(lines);
-    auto addRow = [&](const std::string& name) {
+    auto addRow = [&](const std::string& name, std::string_view from) {
         list.Names.push_back(name);
         list.Rows.push_back(FramePart(name));
+        list.NameOffsets.push_back(name.empty() ? std::string::npos : std::size_t(from.data() - text.data()));
     };
     for (std::size_t l = firstFrameLine; l < frameEnd; ++l) {
         // A lone CR inside a name means the line breaks are neither CR LF nor LF.
@@ -82,7 +83,7 @@ TShadowList ParseShadowList(std::string_view original) {
         if (!line.Valid) Corrupt();
         if (!line.EndsGroup) {
             // Empty lines name no picture.
-            if (!line.Name.empty()) addRow(std::string(line.Name));
+            if (!line.Name.empty()) addRow(std::string(line.Name), line.Name);
             continue;
         }
         std::int32_t group = TextToInt(line.GroupText);
@@ -96,9 +97,10 @@ TShadowList ParseShadowList(std::string_view original) {
             const std::size_t inner = LastSpaceDownToSecond(name, name.size() - 2);
             if (inner != std::string::npos) name = name.substr(0, inner - 1);
         }
-        addRow(name);
+        addRow(name, line.Name);
         list.Names.push_back(std::string());
         list.Rows.push_back(kGroupSeparatorRow);
+        list.NameOffsets.push_back(std::string::npos);
         if (group >= 0 && group <= 2 && selectionAllowed) {
             if (list.SelectionFirst == kUnset) list.SelectionFirst = std::int32_t(list.Names.size());
             list.SelectionEnd = std::int32_t(list.Names.size());

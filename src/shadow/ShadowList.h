@@ -34,6 +34,9 @@ struct TShadowList {
     std::vector<std::string> Names;
     // Per row: the text shown (the name's file part, or kGroupSeparatorRow).
     std::vector<std::string> Rows;
+    // Per row: where the name stands in the list's text with CR LF line ends (every
+    // line end made CR LF), or npos for a separator row.
+    std::vector<std::size_t> NameOffsets;
 
     bool HasSelection() const { return SelectionFirst != kUnset; }
     bool SelectionAt(int row) const { return HasSelection() && SelectionFirst <= row && row < SelectionEnd; }

@@ -65,6 +65,10 @@ std::string ExtractFileExt(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
+std::string ChangeFileExt(std::string_view path, std::string_view ext) {
+    return std::string(path.substr(0, path.size() - ExtractFileExt(path).size())) + std::string(ext);
+}
+
 std::string IncludeTrailingPathDelimiter(std::string_view folder) {
     std::string out(folder);
     // An empty folder is the current one: a name appended to it stays relative.

@@ -75,6 +75,8 @@ std::string ExtractFilePath(std::string_view path);
 std::string ExtractFileName(std::string_view path);
 // Extension including the dot, or empty.
 std::string ExtractFileExt(std::string_view path);
+// The path with its extension replaced by ext (which includes the dot), or ext appended.
+std::string ChangeFileExt(std::string_view path, std::string_view ext);
 // The folder with a trailing delimiter ('/' added unless it ends in '/' or '\\');
 // an empty folder stays empty.
 std::string IncludeTrailingPathDelimiter(std::string_view folder);

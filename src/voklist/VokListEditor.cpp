@@ -57,7 +57,7 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
 
     OpenPictureDialog1.Title = "Open the main folder of your creature";
     ExposeLanguageTexts(this, "Messages", {{"SaveChanges", &SaveChangesText}});
-    OpenPictureDialog1.Filter = "Bitmaps (bmp)|*.bmp|All files|*.*";
+    OpenPictureDialog1.Filter = "Pictures (bmp, pcx, png)|*.bmp;*.pcx;*.png|All files|*.*";
     OpenPictureDialog1.DefaultExt = ".bmp";
     OpenPictureDialog1.FileMustExist = true;
     OpenPictureDialog1.PathMustExist = true;

@@ -2,12 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <spng.h>
 
 #include "colours/ColourTestPictures.h"
 #include "MainWindowFixture.h"
 #include "controls/ZqSpinEdit.h"
 #include "pictures/BmpCodec.h"
+#include "png/Png.h"
+#include "colours/ReduceFrames.h"
+#include "pcx/PictureFiles.h"
+#include "shadow/PrepareList.h"
 #include "support/TempFolder.h"
 
 namespace vok {
@@ -56,6 +63,64 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(ColourWindow, CombineReadsTransparentPngPixelsAsTheListsFirstColour) {
+    form->Memo1->setPlainText("204060\nFF96FF");
+    // Two RGBA pixels, written by libspng itself: transparent green, opaque red.
+    spng_ctx* ctx = spng_ctx_new(SPNG_CTX_ENCODER);
+    spng_set_option(ctx, SPNG_ENCODE_TO_BUFFER, 1);
+    spng_ihdr h{2, 1, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
+    spng_set_ihdr(ctx, &h);
+    const std::uint8_t pixels[] = {0, 255, 0, 0, 255, 0, 0, 255};
+    ASSERT_EQ(spng_encode_image(ctx, pixels, sizeof pixels, SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE), 0);
+    std::size_t length = 0;
+    int error = 0;
+    char* png = static_cast<char*>(spng_get_png_buffer(ctx, &length, &error));
+    WriteBytes(dir / "r.png", std::string(png, length));
+    std::free(png);
+    spng_ctx_free(ctx);
+
+    Combine({dir / "r.png"}, dir / "All.bmp");
+    ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
+    const Bitmap all = LoadBitmapFromFile(dir / "All.bmp");
+    EXPECT_EQ(all.colorAt(0, 0), 0x204060u);
+    EXPECT_EQ(all.colorAt(1, 0), RGB(255, 0, 0));
+    SetPngReading({});
+}
+
+TEST_F(ColourWindow, ReduceFramesAndPrepareVokListWriteWhatTheCommandsWrite) {
+    form->Memo1->setPlainText("FFFF00\nFF96FF\n\n\n\n\n\n\n\n123456");
+    form->CheckBox3->setChecked(true);
+    SaveBitmapToFile(TrueColor(6, 5, RGB(200, 10, 10)), dir / "a.bmp");
+    SavePicture(Figure(7, 4, 3), dir / "b.png");
+    const StandardColorTable colors = ParseStandardColors({"FFFF00", "FF96FF", "", "", "", "", "", "", "", "123456"});
+    ReduceSettings settings;
+    settings.options.noStandardColors = true;
+    settings.extension = ".bmp";
+
+    TempFolder window, direct;
+    dialogs.AnswerFiles({dir / "a.bmp", dir / "b.png"});
+    dialogs.AnswerFile(window / "any");
+    form->Button14->click();
+    ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
+    ReduceFiles({dir / "a.bmp", dir / "b.png"}, direct.Path(), colors, settings);
+    EXPECT_EQ(window.Names(), (std::vector<std::string>{"a.bmp", "b.bmp"}));
+    for (const char* name : {"a.bmp", "b.bmp"}) EXPECT_EQ(ReadBytes(window / name), ReadBytes(direct / name)) << name;
+
+    WriteBytes(dir / "list.txl", "a.bmp\r\nb.png  1+\r\n");
+    TempFolder preparedWindow, preparedDirect;
+    dialogs.AnswerFile(dir / "list.txl");
+    dialogs.AnswerFile(preparedWindow / "any");
+    form->Button15->click();
+    ASSERT_TRUE(dialogs.Errors().empty()) << dialogs.Errors().front();
+    PrepareSettings prepare;
+    prepare.reduce.options.noStandardColors = true;
+    const PrepareSummary summary = PrepareList(dir / "list.txl", preparedDirect.Path(), colors, prepare);
+    for (const char* name : {"a.bmp", "b.bmp", "list.txl"})
+        EXPECT_EQ(ReadBytes(preparedWindow / name), ReadBytes(preparedDirect / name)) << name;
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().Text.substr(0, 20), PrepareSummaryText(summary).substr(0, 20));
+}
 
 TEST_F(ColourWindow, CombineProposesItsFilesAndEnablesSplit) {
     const auto frames = WriteFrames();

@@ -44,7 +44,8 @@ TEST_F(MainWindowTest, StartsWithEveryControlInPlace) {
     WriteCreatureTable();
     TForm1& f = Open();
     EXPECT_EQ(f.windowTitle(), "Tarvex Vok Tool");
-    EXPECT_EQ(f.size(), QSize(272, 294));
+    EXPECT_EQ(f.size(), QSize(272, 294 + 32));  // the designed area and the row of the one-step commands
+    EXPECT_EQ(f.Button15->geometry(), QRect(144, 294, 121, 25));
     EXPECT_EQ(f.minimumSize(), f.maximumSize());  // not sizeable
     EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(f.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, MissingCreatureTableIsReportedAndTheWindowStillOpens) {
     EXPECT_TRUE(f.Memo1->toPlainText().isEmpty());
     EXPECT_EQ(f.SplitButtonPanel, nullptr);
     EXPECT_EQ(f.Button7->parentWidget(), &f);
-    EXPECT_EQ(f.size(), QSize(272, 294));
+    EXPECT_EQ(f.size(), QSize(272, 294 + 32));
     EXPECT_EQ(f.ComboBox1->currentIndex(), 0);
 }
 
