@@ -1,18 +1,15 @@
-// Blocks from the system; large ones aligned to and advised for huge pages.
+// Large blocks from the system, aligned to and advised for huge pages; smaller ones from malloc.
 #include "support/UnfilledBytes.h"
 
+#include <cstdlib>
 #include <new>
 #include <sys/mman.h>
-#include <unistd.h>
 
 namespace vok {
 
 namespace {
 
-std::size_t Rounded(std::size_t bytes) {
-    const std::size_t unit = bytes >= kHugeBlock ? kHugeBlock : std::size_t(::sysconf(_SC_PAGESIZE));
-    return (bytes + unit - 1) / unit * unit;
-}
+std::size_t Rounded(std::size_t bytes) { return (bytes + kHugeBlock - 1) / kHugeBlock * kHugeBlock; }
 
 void* Map(std::size_t size) {
     void* block = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -23,8 +20,14 @@ void* Map(std::size_t size) {
 }  // namespace
 
 void* AllocateMappedBlock(std::size_t bytes) {
+    // Frame-sized blocks go through malloc, which reuses the memory of the frames freed
+    // before instead of faulting in fresh pages for each.
+    if (bytes < kHugeBlock) {
+        void* block = std::malloc(bytes);
+        if (block == nullptr) throw std::bad_alloc();
+        return block;
+    }
     const std::size_t size = Rounded(bytes);
-    if (bytes < kHugeBlock) return Map(size);
     // One huge page more than needed, so that an aligned start can be cut out of it.
     auto* start = static_cast<char*>(Map(size + kHugeBlock));
     const std::size_t skip = (kHugeBlock - reinterpret_cast<std::uintptr_t>(start) % kHugeBlock) % kHugeBlock;
@@ -34,6 +37,11 @@ void* AllocateMappedBlock(std::size_t bytes) {
     return start + skip;
 }
 
-void FreeMappedBlock(void* block, std::size_t bytes) { ::munmap(block, Rounded(bytes)); }
+void FreeMappedBlock(void* block, std::size_t bytes) {
+    if (bytes < kHugeBlock)
+        std::free(block);
+    else
+        ::munmap(block, Rounded(bytes));
+}
 
 }  // namespace vok

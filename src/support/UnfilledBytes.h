@@ -10,11 +10,10 @@
 
 namespace vok {
 
-// Memory of at least kMappedBlock bytes comes straight from the system and goes back to it
-// when freed, so a command that frees pictures while it fills another one does not hold
-// both. From kHugeBlock on it comes in huge pages where the system offers them: a picture
-// of megabytes then costs a few page faults instead of thousands. A fresh block reads as
-// zeros; raises std::bad_alloc.
+// Blocks of at least kMappedBlock bytes go through these: up to kHugeBlock through malloc,
+// which reuses the memory of pictures freed before; from kHugeBlock on straight from the
+// system in huge pages where it offers them, so a picture of megabytes costs a few page
+// faults instead of thousands, and goes back to the system when freed. Raises std::bad_alloc.
 inline constexpr std::size_t kMappedBlock = std::size_t(128) << 10;
 inline constexpr std::size_t kHugeBlock = std::size_t(2) << 20;
 void* AllocateMappedBlock(std::size_t bytes);
