@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "pcx/Pcx.h"
+#include "support/Errors.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -127,6 +128,8 @@ void SavePcxToFile(const Bitmap& picture, const std::string& fileName) {
     }
     try {
         WriteFileSafely(fileName, bytes.data(), bytes.size());
+    } catch (const EWriteError&) {
+        throw;  // created, but not written whole: the old file stays
     } catch (const EOSError& e) {
         RaiseCreateError(fileName, e.code());
     }

@@ -28,6 +28,10 @@ void RaiseCreateError(const std::string& fileName, int code) {
     throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(code));
 }
 
+void RaiseWriteError(const std::string& fileName, int code) {
+    throw EWriteError(code, "Cannot write file \"" + fileName + "\". " + std::strerror(code));
+}
+
 void RaiseNotInteger(const std::string& text) { throw EConvertError("'" + text + "' is not a valid integer value"); }
 
 }  // namespace vok

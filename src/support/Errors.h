@@ -29,6 +29,13 @@ private:
     int code_;
 };
 
+// The content of a file could not be written whole (a full disk, a size limit):
+// "Cannot write file "%s". %s". The file's old content, if any, is kept.
+class EWriteError : public EOSError {
+public:
+    using EOSError::EOSError;
+};
+
 // A failed check: "%s (%s, line %d)".
 class EAssertionFailed : public Exception {
 public:
@@ -74,6 +81,8 @@ std::string StandardReportText(const std::string& message);
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void RaiseOpenError(const std::string& fileName, int code);
 [[noreturn]] void RaiseCreateError(const std::string& fileName, int code);
+// "Cannot write file "%s". %s"
+[[noreturn]] void RaiseWriteError(const std::string& fileName, int code);
 
 // "'%s' is not a valid integer value"
 [[noreturn]] void RaiseNotInteger(const std::string& text);
