@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -94,6 +95,14 @@ int main(int argc, char** argv) {
     }
     std::vector<std::string> seeds = {std::string(), std::string(1, '\0'), "\r\n", "\n\n\n"};
     VokFuzzSeeds(seeds);
+#ifdef VOK_FUZZ_CORPUS
+    // The corpus the long fuzz runs keep (scripts/fuzz.sh), replayed and mutated too.
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(VOK_FUZZ_CORPUS, error)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+#endif
     for (const std::string& seed : seeds) Run(seed);
     Random random;
     const auto start = std::chrono::steady_clock::now();

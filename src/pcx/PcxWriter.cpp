@@ -5,6 +5,7 @@
 
 #include "pcx/Pcx.h"
 #include "pictures/BmpCodec.h"
+#include "support/Errors.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -146,6 +147,8 @@ void SavePcxToFile(const Bitmap& picture, const std::string& fileName) {
     }
     try {
         WriteFileSafely(fileName, [&](const ContentPut& put) { EncodePcxTo(copy ? *copy : picture, put); });
+    } catch (const EWriteError&) {
+        throw;  // created, but not written whole: the old file stays
     } catch (const EOSError& e) {
         RaiseCreateError(fileName, e.code());
     } catch (Exception& e) {

@@ -124,6 +124,8 @@ void SaveBitmapToFile(const Bitmap& bitmap, const std::string& fileName) {
     pieces.insert(pieces.begin(), ByteRange{header.data(), header.size()});
     try {
         WriteFileSafely(fileName, pieces);
+    } catch (const EWriteError&) {
+        throw;  // created, but not written whole: the old file stays
     } catch (const EOSError& e) {
         RaiseCreateError(fileName, e.code());
     }

@@ -98,6 +98,8 @@ void SavePngToFile(const Bitmap& picture, const std::string& fileName) {
     }
     try {
         WriteFileSafely(fileName, bytes.data(), bytes.size());
+    } catch (const EWriteError&) {
+        throw;  // created, but not written whole: the old file stays
     } catch (const EOSError& e) {
         RaiseCreateError(fileName, e.code());
     }

@@ -36,6 +36,10 @@ void RaiseNotRegularFile(const std::string& fileName) {
     throw ENotRegularFile("\"" + fileName + "\" is not a regular file");
 }
 
+void RaiseWriteError(const std::string& fileName, int code) {
+    throw EWriteError(code, "Cannot write file \"" + fileName + "\". " + std::strerror(code));
+}
+
 void RaiseNotInteger(const std::string& text) { throw EConvertError("'" + text + "' is not a valid integer value"); }
 
 }  // namespace vok

@@ -29,6 +29,13 @@ private:
     int code_;
 };
 
+// The content of a file could not be written whole (a full disk, a size limit):
+// "Cannot write file "%s". %s". The file's old content, if any, is kept.
+class EWriteError : public EOSError {
+public:
+    using EOSError::EOSError;
+};
+
 // A failed check: "%s (%s, line %d)".
 class EAssertionFailed : public Exception {
 public:
@@ -85,6 +92,9 @@ std::string StandardReportText(const std::string& message);
 
 // "\"%s\" is not a regular file"
 [[noreturn]] void RaiseNotRegularFile(const std::string& fileName);
+
+// "Cannot write file "%s". %s"
+[[noreturn]] void RaiseWriteError(const std::string& fileName, int code);
 
 // "'%s' is not a valid integer value"
 [[noreturn]] void RaiseNotInteger(const std::string& text);

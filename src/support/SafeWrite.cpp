@@ -85,11 +85,12 @@ int CreateTemporary(const std::string& folder, std::string& tempName, int& mark)
 }
 
 // Writes to a target that must not be replaced (a FIFO, a device, a file with hard links).
-void WriteInPlace(const std::string& path, const Producer& produce, bool truncate) {
+void WriteInPlace(const std::string& name, const std::string& path, const Producer& produce, bool truncate) {
     Descriptor file;
     do file.fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
     while (file.fd < 0 && errno == EINTR);
-    if (file.fd < 0 || !WriteProduced(file.fd, produce) || !file.close()) RaiseLastOSError();
+    if (file.fd < 0) RaiseLastOSError();
+    if (!WriteProduced(file.fd, produce) || !file.close()) RaiseWriteError(name, errno);
 }
 
 // The replaced file's permission bits, then its owner and group as far as allowed.
@@ -125,7 +126,7 @@ void WriteSafely(const std::string& name, const Producer& produce) {
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) RaiseOSError(EISDIR);
-    if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(path, produce, false);
+    if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(name, path, produce, false);
     if (exists) {
         // A file we may not write is refused, although its folder would let us replace it.
         Descriptor probe;
@@ -154,21 +155,23 @@ void WriteSafely(const std::string& name, const Producer& produce) {
         ok = false;
         error = errno;
     }
+    // A full disk or a size limit: the content never got out whole, the target is untouched.
+    const bool writeFailed = !ok;
     if (ok && exists && old.st_nlink > 1) {
-        // The content is known to fit; now the file itself, so every link sees it.
-        try {
-            WriteInPlace(path, produce, true);
-        } catch (const EOSError& e) {
-            ok = false;
-            error = e.code();
-        }
+        // The content is known to fit; the temporary goes first so its room is free again,
+        // then the file itself is written, so every link sees it.
         ::unlink(tempName.c_str());
-    } else if (ok && ::rename(tempName.c_str(), path.c_str()) != 0) {
+        ReleaseTemporaryFile(mark);
+        WriteInPlace(name, path, produce, true);
+        return;
+    }
+    if (ok && ::rename(tempName.c_str(), path.c_str()) != 0) {
         ok = false;
         error = errno;
     }
     if (!ok) ::unlink(tempName.c_str());
     ReleaseTemporaryFile(mark);
+    if (writeFailed) RaiseWriteError(name, error);
     if (!ok) RaiseOSError(error);
 }
 
