@@ -76,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vok::TZqLanguage language;
     language.AddSection("[Main Form]", std::make_shared<Node>(&window));
     language.AddSection("[Empty]", nullptr);
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // As the program reads a file: a byte-order mark and CR-only line ends taken care of.
+    const std::string text = vok::PrepareLanguageText(std::string_view(reinterpret_cast<const char*>(data), size)).Text;
     std::string errors;
     language.LoadLanguage(text, errors);
     if (!WholeBlocks(errors)) __builtin_trap();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when run as root and something is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ ccache qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev libspng-dev desktop-file-utils dpkg-dev)
+packages=(cmake ninja-build g++ ccache qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev libspng-dev desktop-file-utils dpkg-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Warnings are errors here, so that none comes back unseen.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOK_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300 2>&1 | tee build/ctest.log
 # A test that could not run says why; in CI it counts as a failure.

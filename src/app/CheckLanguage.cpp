@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "app/MainWindow.h"
 #include "controls/Dialogs.h"
 #include "lang/LanguageFiles.h"
+#include "lang/ZqLang.h"
 #include "support/ZqStrUtils.h"
 #include "support/ZqSysUtils.h"
 
@@ -26,7 +28,7 @@ public:
 int CheckLanguage(const std::string& fileName) {
     std::string text;
     try {
-        text = ReadFileText(fileName);
+        text = ReadFileText(fileName, kMaxLanguageFileBytes);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", fileName.c_str(), e.what());
         return 2;
@@ -34,11 +36,16 @@ int CheckLanguage(const std::string& fileName) {
     NoDialogs dialogs;
     TForm1 form(dialogs, nullptr, false);
     std::string errors;
-    LoadLanguage(dialogs, text, true, errors);
-    const std::string lines = ReplaceInString(errors, "\r\n", "\n", rfReplaceAll);
+    std::vector<std::string> guesses;
+    LoadLanguage(dialogs, text, true, errors, &guesses);
+    // A file that loads, but only because its form had to be guessed, fails the check too.
+    std::string lines;
+    for (const std::string& guess : guesses) lines += guess + "\n";
+    if (!guesses.empty() && !errors.empty()) lines += "\n";
+    lines += ReplaceInString(errors, "\r\n", "\n", rfReplaceAll);
     std::fwrite(lines.data(), 1, lines.size(), stdout);
     std::fflush(stdout);
-    return errors.empty() ? 0 : 1;
+    return lines.empty() ? 0 : 1;
 }
 
 }  // namespace vok

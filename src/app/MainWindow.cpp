@@ -25,6 +25,7 @@
 #include "controls/ControlHint.h"
 #include "controls/LanguageSections.h"
 #include "controls/LmHintComboBox.h"
+#include "controls/PasteGuard.h"
 #include "controls/ZqSpinEdit.h"
 #include "controls/ZqWinController.h"
 #include "lang/HelpWindow.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(IDialogs& dialogs, QWidget* parent, bool applyLanguageFiles)
     : QWidget(parent), dialogs_(dialogs), applyLanguageFiles_(applyLanguageFiles) {
     setObjectName("Form1");
     setWindowTitle(AppTitle);
+    InstallPasteGuard();
     // Single border, system menu and minimise only: the window cannot be maximised.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -133,6 +135,7 @@ void TForm1::FormCreate() {
     CreateHelpWindow(std::string(AppTitle) + " Help Form", this);
     if (applyLanguageFiles_) LoadLanguageFiles(dialogs_);
     InstallHintWindow();
+    AcceptVokListDrops();
     {
         const QSignalBlocker blocker(ComboBox1);
         ComboBox1->setCurrentIndex(0);
@@ -168,6 +171,8 @@ void TForm1::ExposeDialogTexts() {
     expose("OpenDialog4", OpenDialog4);
     expose("OpenPictureDialog5", OpenPictureDialog5);
     expose("SaveDialog5", SaveDialog5);
+    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
+    ExposeProgressTexts(this, "ProgressDialog2", ProgressDialog2);
 }
 
 void TForm1::WrapSplitButton() {

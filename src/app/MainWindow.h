@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/Dialogs.h"
+#include "controls/ProgressDialog.h"
 #include "colours/SplitRecord.h"
 #include "colours/StandardColors.h"
 #include "support/ZqSysUtils.h"
@@ -132,6 +133,9 @@ public:
     void SaveSettings();
     // The ".parts" record the last Combine wrote beside its picture; empty before one.
     std::string SplitRecordFile;
+    // What the progress dialogs of Combine and of the commands that write frames say.
+    TProgressTexts ProgressDialog1{"Combining frames..."};
+    TProgressTexts ProgressDialog2{"Writing frames..."};
 
     // Runs a handler; a failure ends it with the standard report.
     void Run(void (TForm1::*handler)());
@@ -154,6 +158,8 @@ private:
     void AddContextHint(QWidget* control);
 
     void UseSplitRecord(const SplitRecord& record);
+    // A VokList dropped anywhere on the window opens in the VokList editor.
+    void AcceptVokListDrops();
 
     IDialogs& dialogs_;
     bool memoChangeAttached_ = true;

@@ -38,7 +38,7 @@ void TForm1::Button6Click() {
 
     // A Combine that fails keeps the record of the last one that succeeded, and the
     // Split proposals that go with it.
-    TProgressDialog progress(this, "Combining frames...");
+    TProgressDialog progress(this, ProgressDialog1);
     const SplitRecord record = CombineFiles(frames, output, StandardColorTable,
                                             ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
     OpenPictureDialog3.FileName = output;
@@ -62,7 +62,7 @@ void TForm1::Button7Click() {
     record.PartHeights.assign(PartHeights.begin(), PartHeights.end());
     record.PartNames = PartNames;
     if (record.empty()) return;  // nothing combined yet
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     SplitFile(OpenPictureDialog3.FileName, record, ExtractFilePath(SavePictureDialog2.FileName), StandardColorTable,
               ZqSpinEdit3->Value(), ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()}, &progress);
 }
@@ -70,7 +70,7 @@ void TForm1::Button7Click() {
 void TForm1::Button8Click() {
     ReadStandardColors();
     if (!dialogs_.OpenFile(OpenPictureDialog1)) return;
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     DeleteShadowsInFiles(ChosenFiles(OpenPictureDialog1), StandardColorTable, &progress);
 }
 
@@ -83,7 +83,7 @@ void TForm1::Button9Click() {
     settings.copyBackground = CheckBox1->isChecked();
     settings.dx = ZqSpinEdit1->Value();
     settings.dy = ZqSpinEdit2->Value();
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     CopyShadowsInFiles(ChosenFiles(OpenPictureDialog2), ChosenFiles(OpenPictureDialog1), StandardColorTable, settings,
                        &progress);
 }
@@ -98,7 +98,7 @@ void TForm1::Button14Click() {
     ReduceSettings settings;
     settings.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
     settings.extension = ".bmp";
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     ReduceFiles(frames, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
 }
 
@@ -107,7 +107,7 @@ void TForm1::Button15Click() {
     if (!dialogs_.OpenFile(OpenDialog4) || !dialogs_.SaveFile(SaveDialog5)) return;
     PrepareSettings settings;
     settings.reduce.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     const PrepareSummary summary =
         PrepareList(OpenDialog4.FileName, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
     MessageOptions message;

@@ -71,7 +71,9 @@ void TForm1::LoadSettings() {
     for (const DialogKey& row : DialogKeys(*this))
         row.dialog->FileName = ini.Value(row.section, row.key).value_or(std::string());
 
-    if (const auto colors = ini.Value(MainSection, StandardColorsKey)) SetMemoLines(SplitColorLines(*colors));
+    // A value without a single colour (empty, or only junk) leaves the eight defaults.
+    if (const auto colors = ini.Value(MainSection, StandardColorsKey))
+        if (std::vector<std::string> lines = SplitColorLines(*colors); !lines.empty()) SetMemoLines(lines);
 
     // Split comes back when the record of the last Combine is still there; a record
     // that is gone or damaged leaves Split as at a first start.

@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <vector>
 
+#include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -17,15 +17,8 @@ std::string SettingsFileBeside(const std::string& programFile) {
 }
 
 std::string SettingsFileInConfigFolder(const std::string& programFile) {
-    std::string folder;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
-        folder = config;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        folder = std::string(home) + "/.config";
-    } else {
-        return {};
-    }
-    return IncludeTrailingPathDelimiter(folder) + "voktool/" + ExtractFileName(SettingsFileBeside(programFile));
+    const std::string folder = UserConfigFolder();
+    return folder.empty() ? folder : folder + ExtractFileName(SettingsFileBeside(programFile));
 }
 
 SettingsFiles ChooseSettingsFiles(const std::string& programFile, bool programFolderWritable) {

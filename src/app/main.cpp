@@ -5,6 +5,7 @@
 #include "app/CheckLanguage.h"
 #include "app/MainWindow.h"
 #include "controls/ZqGraphics.h"
+#include "lang/QtTranslations.h"
 #include "support/AppInfo.h"
 #include "support/Version.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     // The controls' painters take their system colours from the application palette.
     vok::UsePaletteSysColors();
     if (checkLanguage) return vok::CheckLanguage(argv[2]);
+    // The standard dialogs speak the user's language; our own texts come from the language files.
+    vok::InstallQtTranslations();
     // The main window: closing it ends the program, whatever else is open.
     vok::TForm1 form;
     form.setAttribute(Qt::WA_QuitOnClose, true);

@@ -159,6 +159,10 @@ void ShowHintRect(const QString& text, QRect rect, int timeout, bool mouseTransp
     state.mouseTransparent = mouseTransparent;
     state.activate = activate;
     state.giveBack = nullptr;
+    // Over a modal window the hint belongs to it: a window that the modal one blocks gets
+    // no clicks, and the click that closes the hint would be lost.
+    if (QWidget* owner = QApplication::activeModalWidget(); window->parentWidget() != owner)
+        window->setParent(owner, window->windowFlags());
     window->setAttribute(Qt::WA_TransparentForMouseEvents, mouseTransparent);
     window->setWindowOpacity(1.0);
     if (activate) {

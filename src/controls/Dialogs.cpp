@@ -23,4 +23,23 @@ void RunReported(IDialogs& dialogs, const std::function<void()>& command) {
     }
 }
 
+namespace {
+IDialogs* unhandledReportDialogs = nullptr;
+}  // namespace
+
+void SetUnhandledReportDialogs(IDialogs* dialogs) { unhandledReportDialogs = dialogs; }
+
+void ReportUnhandled(std::exception_ptr failure) {
+    IDialogs& dialogs = unhandledReportDialogs ? *unhandledReportDialogs : QtDialogs();
+    try {
+        std::rethrow_exception(failure);
+    } catch (const ECancelled&) {
+    } catch (const std::exception& e) {
+        dialogs.ShowError(e.what());
+    } catch (...) {
+        // Nothing to read from it, but the user must learn that the action stopped.
+        dialogs.ShowError("Unknown failure");
+    }
+}
+
 }  // namespace vok

@@ -1,6 +1,7 @@
 #pragma once
 // Every dialog the windows run (open, save, colour, message boxes) goes through one
 // interface, so that the windows can be driven by a script.
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -62,5 +63,10 @@ IDialogs& QtDialogs();
 
 // Runs a command; a failure that leaves it ends in the standard report.
 void RunReported(IDialogs& dialogs, const std::function<void()>& command);
+
+// The application's handler for a failure that no owner caught (a timer's event, say):
+// the standard report through the real dialogs, or through the ones a test sets here.
+void ReportUnhandled(std::exception_ptr failure);
+void SetUnhandledReportDialogs(IDialogs* dialogs);
 
 }  // namespace vok

@@ -3,10 +3,17 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+#include "controls/LanguageSections.h"
+
 namespace vok {
 
-TProgressDialog::TProgressDialog(QWidget* parent, QString label)
-    : dialog_(new QProgressDialog(label, QProgressDialog::tr("Cancel"), 0, 0, parent)) {
+void ExposeProgressTexts(QWidget* window, const std::string& name, TProgressTexts& texts) {
+    ExposeLanguageTexts(window, name, {{"Label", &texts.Label}, {"Cancel", &texts.Cancel}});
+}
+
+TProgressDialog::TProgressDialog(QWidget* parent, const TProgressTexts& texts)
+    : dialog_(new QProgressDialog(QString::fromStdString(texts.Label), QString::fromStdString(texts.Cancel), 0, 0,
+                                  parent)) {
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(500);
     dialog_->setAutoReset(false);

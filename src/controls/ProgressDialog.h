@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
+#include <string>
 
 #include "support/Progress.h"
 
@@ -11,9 +12,17 @@ class QWidget;
 
 namespace vok {
 
+// What a window's progress dialog says. A window offers them to the language files as
+// "<name>.Label" and "<name>.Cancel" with ExposeProgressTexts.
+struct TProgressTexts {
+    std::string Label;
+    std::string Cancel = "Cancel";
+};
+void ExposeProgressTexts(QWidget* window, const std::string& name, TProgressTexts& texts);
+
 class TProgressDialog : public IProgress {
 public:
-    TProgressDialog(QWidget* parent, QString label);
+    TProgressDialog(QWidget* parent, const TProgressTexts& texts);
     ~TProgressDialog() override;
     bool Step(int done, int total) override;
     bool Cancelled() const { return cancelled_; }

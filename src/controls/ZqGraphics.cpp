@@ -25,7 +25,11 @@ QColor PaletteColor(const QPalette& palette, int index) {
     case SysColor::Light: return palette.color(QPalette::Midlight);
     case SysColor::InfoText: return palette.color(QPalette::ToolTipText);
     case SysColor::InfoBackground: return palette.color(QPalette::ToolTipBase);
-    default: return QColor(ColorToRgb(SystemColor(index)) & 0xFF, 0, 0);
+    default: {
+        const int mapped = MappedSysColor(index);
+        // Every index maps onto one of the cases above; the guard keeps a slip from recursing.
+        return mapped == index ? palette.color(QPalette::Button) : PaletteColor(palette, mapped);
+    }
     }
 }
 

@@ -3,11 +3,13 @@
 #include <QEvent>
 
 #include "controls/LanguageSections.h"
+#include "controls/PasteGuard.h"
 
 namespace vok {
 
 TZqModalForm::TZqModalForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    InstallPasteGuard();
 }
 
 void TZqModalForm::BecomeSecondaryWindow(const char* objectName, const char* languageSection) {

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QInputMethodEvent>
 #include <QStyle>
 #include <climits>
 
@@ -17,6 +19,26 @@ namespace {
 constexpr int kButtonWidth = 15;
 
 bool IsDigitOf(char c, int base) { return DigitValue(c, base) >= 0; }
+
+// Keys that move the cursor, select or copy: all a field that cannot be edited still takes.
+bool MovesOrCopies(QKeyEvent* event) {
+    static const QKeySequence::StandardKey kKeys[] = {
+        QKeySequence::Copy,           QKeySequence::SelectAll,           QKeySequence::MoveToNextChar,
+        QKeySequence::MoveToPreviousChar, QKeySequence::MoveToNextWord,  QKeySequence::MoveToPreviousWord,
+        QKeySequence::MoveToStartOfLine,  QKeySequence::MoveToEndOfLine, QKeySequence::MoveToStartOfBlock,
+        QKeySequence::MoveToEndOfBlock,   QKeySequence::MoveToStartOfDocument, QKeySequence::MoveToEndOfDocument,
+        QKeySequence::SelectNextChar,     QKeySequence::SelectPreviousChar,    QKeySequence::SelectNextWord,
+        QKeySequence::SelectPreviousWord, QKeySequence::SelectStartOfLine,     QKeySequence::SelectEndOfLine,
+        QKeySequence::SelectStartOfBlock, QKeySequence::SelectEndOfBlock,      QKeySequence::SelectStartOfDocument,
+        QKeySequence::SelectEndOfDocument, QKeySequence::Deselect};
+    for (const QKeySequence::StandardKey key : kKeys)
+        if (event->matches(key)) return true;
+    // Escape, Tab and keys without text or Ctrl (Shift alone, F-keys) edit nothing.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab) return true;
+    return event->text().isEmpty() && key != Qt::Key_Delete && key != Qt::Key_Backspace &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier));
+}
 
 }  // namespace
 
@@ -159,8 +181,9 @@ void TZqSpinEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (event->matches(QKeySequence::Paste) && (!editorEnabled_ || isReadOnly())) return;
     if (event->matches(QKeySequence::Cut) && (!editorEnabled_ || isReadOnly())) return copy();
-    if (!editorEnabled_ && (key == Qt::Key_Delete || key == Qt::Key_Backspace || event->matches(QKeySequence::DeleteEndOfWord) ||
-                            event->matches(QKeySequence::DeleteStartOfWord))) {
+    if (!editorEnabled_ && !MovesOrCopies(event)) {
+        // Only stepping changes the text now: every editing key (deletes, undo, redo,
+        // the line-edit shortcuts such as Ctrl+K) is refused.
         if (Beep) Beep();
         return;
     }
@@ -192,9 +215,23 @@ void TZqSpinEdit::focusInEvent(QFocusEvent* event) {
 void TZqSpinEdit::focusOutEvent(QFocusEvent* event) {
     button_->UpButton()->SetKeyboardPressed(false);
     button_->DownButton()->SetKeyboardPressed(false);
-    SetValue(Value());
-    Commit();
+    // A context menu opening over the field does not leave it: the text stays as typed.
+    if (event->reason() != Qt::PopupFocusReason) {
+        SetValue(Value());
+        Commit();
+    }
     QLineEdit::focusOutEvent(event);
+}
+
+void TZqSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection on some desktops.
+    if (event->button() == Qt::MiddleButton && (!editorEnabled_ || isReadOnly())) return event->accept();
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TZqSpinEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!editorEnabled_) return event->ignore();
+    QLineEdit::inputMethodEvent(event);
 }
 
 void TZqSpinEdit::resizeEvent(QResizeEvent* event) {
@@ -209,7 +246,9 @@ void TZqSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     if (!editorEnabled_ || isReadOnly()) {
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == "edit-paste" || action->objectName() == "edit-delete") action->setEnabled(false);
+            const QString name = action->objectName();
+            if (name == "edit-paste" || name == "edit-delete" || name == "edit-undo" || name == "edit-redo")
+                action->setEnabled(false);
             if (action->objectName() == "edit-cut") {
                 action->disconnect();
                 connect(action, &QAction::triggered, this, &QLineEdit::copy);

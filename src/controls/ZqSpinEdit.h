@@ -58,6 +58,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     int Clamp(long long value) const;

@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include "controls/Dialogs.h"
+
 namespace vok {
 
 TZqTimer::TZqTimer(QObject* parent) : QObject(parent) {}
@@ -49,6 +51,9 @@ void TZqTimer::Tick() {
         onTimer_(*this);
     } catch (const std::exception& e) {
         if (OnError) OnError(e);
+        else ReportUnhandled(std::current_exception());
+    } catch (...) {
+        ReportUnhandled(std::current_exception());
     }
 }
 

@@ -24,7 +24,8 @@ public:
     void SetInterval(int interval);
     void SetOnTimer(std::function<void(TZqTimer&)> onTimer);
     bool HasOnTimer() const { return bool(onTimer_); }
-    // A failure of OnTimer goes here and the timer goes on.
+    // A failure of OnTimer goes here and the timer goes on. Without a handler, and for a
+    // failure that is no std::exception, the application's standard report shows it.
     std::function<void(const std::exception&)> OnError;
 
     // A free number for the owner.

@@ -1,7 +1,8 @@
 #pragma once
 // The hooks of one control: a single event filter on the control that offers each
-// event to its hooks in priority order. A hook may be removed at any time, also from
-// inside its own handler; it is dropped once no dispatch of it is running.
+// event to its hooks in priority order, ahead of the filters installed before it. A hook
+// may be removed at any time, also from inside its own handler; it is dropped once no
+// dispatch of it is running.
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -34,11 +35,20 @@ protected:
 
 private:
     explicit TWindowHookChain(QObject* control);
-    // Runs hooks[index..] on the event, then the control's own handling.
+    struct Delivery {
+        bool delivered = false;  // the control has had the event
+        bool result = false;     // and this was its answer
+    };
+    // Runs hooks[index..] on the event; true when it is done with (a hook kept it, or it
+    // was delivered because a hook called next and waits for the answer), false when
+    // the toolkit is to deliver it on as usual.
     bool Dispatch(const std::vector<std::shared_ptr<TWindowHook>>& hooks, std::size_t index, QEvent* event,
-                  bool& delivered, bool& result);
+                  Delivery& delivery, bool wanted);
+    // The control's handling, with the filters installed before the chain.
+    bool DeliverPastChain(QEvent* event);
 
     QObject* control_;
+    QEvent* passing_ = nullptr;  // being delivered past the chain
     std::vector<std::shared_ptr<TWindowHook>> hooks_;
 };
 

@@ -24,9 +24,10 @@ namespace {
 
 const char* const kCharsetProperty = "FontCharset";
 
-// A text of a language file in the character set of the control's font: a file for
-// RUSSIAN_CHARSET is written in Windows-1251, and so on.
-QString Decoded(const QWidget* w, const std::string& text) {
+// A text of a language file: UTF-8 in a file marked as such, else in the character set
+// of the control's font: a file for RUSSIAN_CHARSET is written in Windows-1251, and so on.
+QString Decoded(const QWidget* w, const std::string& text, bool utf8) {
+    if (utf8) return QString::fromUtf8(text.data(), qsizetype(text.size()));
     if (const char* encoding = CharsetEncoding(FontCharset(w))) {
         QStringDecoder decoder(encoding);
         if (decoder.isValid()) return decoder.decode(QByteArrayView(text.data(), qsizetype(text.size())));
@@ -35,8 +36,8 @@ QString Decoded(const QWidget* w, const std::string& text) {
 }
 
 // A text as a control shows it: CR LF breaks become Qt's LF.
-QString Shown(const QWidget* w, const std::string& text) {
-    QString shown = Decoded(w, text);
+QString Shown(const QWidget* w, const std::string& text, bool utf8) {
+    QString shown = Decoded(w, text, utf8);
     shown.replace("\r\n", "\n");
     return shown;
 }
@@ -75,7 +76,7 @@ bool IsOtherProperty(std::string_view name) {
 // A control's font, as a published object of its own.
 class FontLangNode : public TZqLangNode {
 public:
-    explicit FontLangNode(QWidget* widget) : widget_(widget) {}
+    FontLangNode(QWidget* widget, bool utf8) : widget_(widget), utf8_(utf8) {}
     const void* Identity() const override { return reinterpret_cast<const char*>(widget_.data()) + 1; }
     bool IsFont() const override { return true; }
     TZqPropKind PropertyKind(std::string_view name) const override {
@@ -89,7 +90,7 @@ public:
     void SetFontCharset(int charset) override { Widget()->setProperty(kCharsetProperty, charset); }
     void SetString(std::string_view, const std::string& value) override {
         QFont font = Widget()->font();
-        font.setFamilies({Decoded(Widget(), value)});
+        font.setFamilies({Decoded(Widget(), value, utf8_)});
         Widget()->setFont(font);
     }
 
@@ -99,12 +100,13 @@ private:
         return widget_.data();
     }
     QPointer<QWidget> widget_;
+    bool utf8_;
 };
 
 // A non-visual component's texts.
 class TextsLangNode : public TZqLangNode {
 public:
-    explicit TextsLangNode(LanguageTexts* texts) : texts_(texts) {}
+    TextsLangNode(LanguageTexts* texts, bool utf8) : texts_(texts), utf8_(utf8) {}
     const void* Identity() const override { return texts_.data(); }
     bool IsComponent() const override { return true; }
     TZqPropKind PropertyKind(std::string_view name) const override {
@@ -120,7 +122,7 @@ public:
 
     QString DecodedText(const std::string& value) const {
         const auto* window = texts_ ? qobject_cast<const QWidget*>(texts_->parent()) : nullptr;
-        return window ? Decoded(window, value) : FromWindows1252(value);
+        return Decoded(window, value, utf8_);
     }
 
 private:
@@ -131,6 +133,7 @@ private:
         return nullptr;
     }
     QPointer<LanguageTexts> texts_;
+    bool utf8_;
 };
 
 // Lines split at CR LF, CR or LF; a final break starts no line of its own.
@@ -166,12 +169,12 @@ TZqLangNode::Ptr TextsLangNode::ObjectProperty(std::string_view name) {
 // A memo's lines or a list's items.
 class StringsLangNode : public TZqLangNode {
 public:
-    explicit StringsLangNode(QWidget* widget) : widget_(widget) {}
+    StringsLangNode(QWidget* widget, bool utf8) : widget_(widget), utf8_(utf8) {}
     const void* Identity() const override { return reinterpret_cast<const char*>(widget_.data()) + 2; }
     bool IsStringList() const override { return true; }
     void SetStrings(const std::string& text) override {
         if (!widget_) throw std::runtime_error("control gone");
-        const QStringList lines = SplitLines(Decoded(widget_.data(), text));
+        const QStringList lines = SplitLines(Decoded(widget_.data(), text, utf8_));
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget_.data())) memo->setPlainText(lines.join('\n'));
         else if (auto* rich = qobject_cast<QTextEdit*>(widget_.data())) rich->setPlainText(lines.join('\n'));
         else if (auto* combo = qobject_cast<QComboBox*>(widget_.data())) {
@@ -190,6 +193,7 @@ public:
 
 private:
     QPointer<QWidget> widget_;
+    bool utf8_;
 };
 
 }  // namespace
@@ -208,25 +212,40 @@ QWidget* WidgetLangNode::Widget() const {
     return widget_.data();
 }
 
-TZqLangNode::Ptr WidgetLangNode::Component(std::string_view name) {
+void WidgetLangNode::Gather() {
+    if (gathered_) return;
+    gathered_ = true;
     for (QWidget* control : OwnedControls(widget_.data()))
-        if (SameText(control->objectName().toStdString(), name)) return std::make_unique<WidgetLangNode>(control);
+        controls_.push_back({control, control->objectName().toStdString()});
     if (widget_ && widget_->isWindow())
         for (LanguageTexts* texts : widget_->findChildren<LanguageTexts*>(Qt::FindDirectChildrenOnly))
-            if (SameText(texts->objectName().toStdString(), name)) return std::make_unique<TextsLangNode>(texts);
+            texts_.push_back({texts, texts->objectName().toStdString()});
+}
+
+TZqLangNode::Ptr WidgetLangNode::Component(std::string_view name) {
+    Gather();
+    for (const Named& control : controls_)
+        if (control.object && SameText(control.name, name))
+            return std::make_unique<WidgetLangNode>(static_cast<QWidget*>(control.object.data()), utf8_);
+    for (const Named& texts : texts_)
+        if (texts.object && SameText(texts.name, name))
+            return std::make_unique<TextsLangNode>(static_cast<LanguageTexts*>(texts.object.data()), utf8_);
     return nullptr;
 }
 
 std::vector<TZqLangNode::Ptr> WidgetLangNode::Components() {
+    Gather();
     std::vector<Ptr> nodes;
-    for (QWidget* control : OwnedControls(widget_.data())) nodes.push_back(std::make_unique<WidgetLangNode>(control));
+    for (const Named& control : controls_)
+        if (control.object)
+            nodes.push_back(std::make_unique<WidgetLangNode>(static_cast<QWidget*>(control.object.data()), utf8_));
     return nodes;
 }
 
 TZqLangNode::Ptr WidgetLangNode::ObjectProperty(std::string_view name) {
     QWidget* w = Widget();
-    if (SameText(name, "Font")) return std::make_unique<FontLangNode>(w);
-    if (HasStringList(w, name)) return std::make_unique<StringsLangNode>(w);
+    if (SameText(name, "Font")) return std::make_unique<FontLangNode>(w, utf8_);
+    if (HasStringList(w, name)) return std::make_unique<StringsLangNode>(w, utf8_);
     return nullptr;
 }
 
@@ -247,7 +266,7 @@ TZqPropKind WidgetLangNode::PropertyKind(std::string_view name) const {
 
 void WidgetLangNode::SetString(std::string_view name, const std::string& value) {
     QWidget* w = Widget();
-    if (SameText(name, "Hint")) return SetHint(w, Decoded(w, value));
+    if (SameText(name, "Hint")) return SetHint(w, Decoded(w, value, utf8_));
     if (SameText(name, "Caption")) SetText(value);
 }
 
@@ -259,7 +278,7 @@ bool WidgetLangNode::IsEdit() const {
 
 void WidgetLangNode::SetText(const std::string& text) {
     QWidget* w = Widget();
-    const QString shown = Shown(w, text);
+    const QString shown = Shown(w, text, utf8_);
     if (w->isWindow()) w->setWindowTitle(shown);
     else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(shown);
     else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(shown);

@@ -6,6 +6,8 @@
 // text of any control is reached by Text.
 #include <QPointer>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "lang/LangNode.h"
 
@@ -13,7 +15,8 @@ namespace vok {
 
 class WidgetLangNode : public TZqLangNode {
 public:
-    explicit WidgetLangNode(QWidget* widget) : widget_(widget) {}
+    // utf8: the file's texts are UTF-8 whatever the character set of a font.
+    explicit WidgetLangNode(QWidget* widget, bool utf8 = false) : widget_(widget), utf8_(utf8) {}
 
     const void* Identity() const override { return widget_.data(); }
     Ptr Component(std::string_view name) override;
@@ -30,6 +33,16 @@ public:
 private:
     QWidget* Widget() const;
     QPointer<QWidget> widget_;
+    bool utf8_;
+    // The window's named controls and text holders, gathered once per file: a file of
+    // many keys would otherwise search the whole window for each.
+    struct Named {
+        QPointer<QObject> object;
+        std::string name;
+    };
+    std::vector<Named> controls_, texts_;
+    bool gathered_ = false;
+    void Gather();
 };
 
 // The character set a language file gave a control's font, or else its parent's up to

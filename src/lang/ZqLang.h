@@ -1,6 +1,7 @@
 #pragma once
 // Language files: named sections, one per window, whose keys set the texts of the
 // window and of its controls by dotted paths ("Button1.Caption", "Memo1.Lines.Strings").
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,6 +42,21 @@ private:
     TZqLangSection* FindSection(std::string_view name) const;
     std::vector<std::unique_ptr<TZqLangSection>> sections_;
 };
+
+// The largest language file the program reads; a larger one counts as unreadable.
+inline constexpr std::size_t kMaxLanguageFileBytes = std::size_t(8) << 20;
+// Reported keys and section names longer than this are cut and end in "...".
+inline constexpr std::size_t kMaxReportedLine = 200;
+
+// A language file's text as the loader reads it. A leading UTF-8 byte-order mark is
+// taken off and then the texts are UTF-8; a file whose lines end in CR alone gets
+// CR LF line ends. Guesses holds one line for each such guess, for the translator's check.
+struct TZqLanguageText {
+    std::string Text;
+    bool Utf8 = false;
+    std::vector<std::string> Guesses;
+};
+TZqLanguageText PrepareLanguageText(std::string_view fileText);
 
 // Case-insensitive equality over single-byte text (ASCII letters folded).
 bool SameText(std::string_view a, std::string_view b);

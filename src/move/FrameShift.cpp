@@ -92,6 +92,10 @@ void TFrameShifter::ShiftAll(int dx, int dy) {
         if (FirstIndex(i) == i) ShiftOne(i, dx, dy);
 }
 
+void TFrameShifter::SetOffsets(std::vector<FrameOffset> offsets) {
+    if (offsets.size() == FrameOffsets.size()) FrameOffsets = std::move(offsets);
+}
+
 void TFrameShifter::LoadAll() {
     for (int i = 0; i < Count(); ++i)
         if (FirstIndex(i) == i && !Failed[std::size_t(i)]) Picture(i);

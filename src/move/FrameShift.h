@@ -48,6 +48,9 @@ public:
     void ShiftOne(int i, int dx, int dy);
     // Moves every file once.
     void ShiftAll(int dx, int dy);
+    // Every position's offset, for undo; SetOffsets takes a list of the same length.
+    const std::vector<FrameOffset>& Offsets() const { return FrameOffsets; }
+    void SetOffsets(std::vector<FrameOffset> offsets);
 
     // Loads every picture not loaded yet; raises the first loading error.
     void LoadAll();

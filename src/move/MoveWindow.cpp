@@ -4,18 +4,23 @@
 #include <QCursor>
 #include <QEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
+#include <QUndoStack>
 
 #include "controls/ProgressDialog.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/Dialogs.h"
+#include "controls/FramePlayer.h"
 #include "controls/ToolGlyphs.h"
+#include "controls/UndoSteps.h"
 #include "controls/ZqSpeedButton.h"
 #include "controls/ZqTimer.h"
 #include "controls/ImageView.h"
+#include "controls/LanguageSections.h"
+#include "move/MoveView.h"
 #include "pictures/BitmapImage.h"
 #include "support/AppInfo.h"
 #include "support/ZqSysUtils.h"
@@ -48,19 +53,21 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int x, const char* ca
 // The unit step of an arrow button.
 QPoint StepOf(const TZqSpeedButton* button) { return button->property("Step").toPoint(); }
 
-// Offsets far outside the view draw nothing; keep them where the painter's
-// arithmetic stays sound.
-int ViewCoordinate(int v) { return std::clamp(v, -100000, 100000); }
-
 }  // namespace
 
 TForm4::TForm4(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Move Form"), dialogs_(dialogs) {
     BecomeSecondaryWindow("Form4", "[Move Form]");
     setWindowTitle("Move Monster");
+    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
+    ExposeLanguageTexts(this, "Messages", {{"FramesNotSaved", &FramesNotSavedText}});
     setFixedSize(593, 449);
     PointerOver = [](const QWidget* control) { return control->rect().contains(control->mapFromGlobal(QCursor::pos())); };
+    Undo = new QUndoStack(this);
+    AddUndoKeys(this, Undo);
     CreateControls();
+    ConnectShiftSteps();
+    CreatePlayControls();
     GridBitmap = LoadMoveGrid(GridFileName());
     Image1->SetImage(BareView());
 }
@@ -111,8 +118,9 @@ void TForm4::CreateControls() {
         SetHint(button, a.hint);
         *a.button = button;
         connect(button, &TZqSpeedButton::clicked, this, [this, button] { ZqSpeedButtonClick(button); });
-        connect(button, &TZqSpeedButton::pressed, this, [this, button] { ZqSpeedButtonMouseDown(button); });
-        connect(button, &TZqSpeedButton::released, this, [this] { ZqSpeedButtonMouseUp(); });
+        // The mouse button itself, not the button's pressed look: that one goes up and down
+        // as the pointer leaves and comes back, which must not restart the first pause.
+        button->installEventFilter(this);
     }
 
     Button1 = MakeButton(this, "Button1", 304, "OK");
@@ -143,6 +151,7 @@ void TForm4::ShowFrameList() {
     DragX = INT_MAX;
     RepeatButton = nullptr;
     Frames.SetFileNames(FileNames);
+    Undo->clear();
     frameImage_ = QImage();
     frameImageEntry_ = -1;
     FillList();
@@ -151,6 +160,7 @@ void TForm4::ShowFrameList() {
     if (!ListBox1Click()) return;
     ShowModal();
     Timer1->SetInterval(0);
+    Player->Stop();
 }
 
 void TForm4::FillList() {
@@ -172,6 +182,11 @@ QImage TForm4::BareView() const {
 }
 
 bool TForm4::ListBox1Click() {
+    // While playing, the view shows the frame played; the selection picks the frame "Move" moves.
+    if (Player->Playing()) {
+        DrawPlayedFrame(Player->Frame(), Player->Previous());
+        return true;
+    }
     QImage view = BareView();
     const QListWidgetItem* item = ListBox1->currentItem();
     if (!item) {
@@ -192,13 +207,7 @@ bool TForm4::ListBox1Click() {
         dialogs_.ShowError(e.what());
         return false;
     }
-    if (!frameImage_.isNull()) {
-        QPainter painter(&view);
-        painter.fillRect(view.rect(), frameImage_.pixelColor(0, 0));
-        const FrameOffset offset = Frames.Offset(entry);
-        painter.drawImage(ViewCoordinate(offset.x), ViewCoordinate(offset.y), frameImage_);
-        if (!GridBitmap.Overlay.isNull()) painter.drawImage(0, 0, GridBitmap.Overlay);
-    }
+    DrawFrameView(view, ViewFrame{frameImage_, Frames.Offset(entry)}, GridBitmap.Overlay);
     Image1->SetImage(std::move(view));
     return true;
 }
@@ -206,11 +215,36 @@ bool TForm4::ListBox1Click() {
 void TForm4::ShiftFrames(int dx, int dy) {
     const QListWidgetItem* item = ListBox1->currentItem();
     if ((dx == 0 && dy == 0) || !item) return;
+    std::vector<FrameOffset> before = Frames.Offsets();
     if (SpeedButton2->Down())
         Frames.ShiftOne(item->data(Qt::UserRole).toInt(), dx, dy);
     else
         Frames.ShiftAll(dx, dy);
+    PushShiftStep(std::move(before), SpeedButton2->Down() ? ListBox1->currentRow() : -1);
     ListBox1Click();
+}
+
+void TForm4::ConnectShiftSteps() {
+    // One arrow press, however long it is held, is one undo step.
+    for (TZqSpeedButton* arrow : {ZqSpeedButton1, ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4})
+        connect(arrow, &TZqSpeedButton::pressed, this, [this] { NewShiftGesture(); });
+}
+
+void TForm4::NewShiftGesture() { ++shiftGesture_; }
+
+void TForm4::PushShiftStep(std::vector<FrameOffset> before, int row) {
+    std::vector<FrameOffset> after = Frames.Offsets();
+    if (after == before) return;
+    auto restore = [this, row](const std::vector<FrameOffset>& offsets) {
+        Frames.SetOffsets(offsets);
+        // A step of one frame shows that frame.
+        if (row >= 0 && row < ListBox1->count() && row != ListBox1->currentRow())
+            ListBox1->setCurrentRow(row);
+        else
+            ListBox1Click();
+    };
+    Undo->push(new TUndoStep([restore, before = std::move(before)] { restore(before); },
+                             [restore, after = std::move(after)] { restore(after); }, shiftGesture_));
 }
 
 void TForm4::ZqSpeedButtonClick(TZqSpeedButton* button) {
@@ -221,6 +255,18 @@ void TForm4::ZqSpeedButtonClick(TZqSpeedButton* button) {
 void TForm4::ZqSpeedButtonMouseDown(TZqSpeedButton* button) {
     RepeatButton = button;
     Timer1->SetInterval(400);
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress, release = event->type() == QEvent::MouseButtonRelease;
+    if ((press || release) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (TZqSpeedButton* arrow : {ZqSpeedButton1, ZqSpeedButton2, ZqSpeedButton3, ZqSpeedButton4}) {
+            if (watched != arrow) continue;
+            if (press) ZqSpeedButtonMouseDown(arrow);
+            else ZqSpeedButtonMouseUp();
+        }
+    }
+    return TZqModalForm::eventFilter(watched, event);
 }
 
 void TForm4::ZqSpeedButtonMouseUp() {
@@ -235,6 +281,8 @@ void TForm4::Timer1Timer() {
 
 void TForm4::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton || !ListBox1->currentItem()) return;
+    // Each drag is one undo step.
+    NewShiftGesture();
     DragX = x;
     DragY = y;
 }
@@ -255,10 +303,10 @@ void TForm4::Image1MouseUp(Qt::MouseButton button, int, int) {
 void TForm4::Button1Click() {
     // The window closes whatever happens; a failed save stops at its frame.
     RunReported(dialogs_, [this] {
-        TProgressDialog progress(this, "Writing frames...");
+        TProgressDialog progress(this, ProgressDialog1);
         const std::vector<std::string> skipped = Frames.Save(&progress);
         if (skipped.empty()) return;
-        std::string text = "These frames could not be loaded and were not saved:";
+        std::string text = FramesNotSavedText;
         for (const std::string& name : skipped) text += "\r\n" + name;
         dialogs_.ShowError(text);
     });

@@ -7,18 +7,24 @@
 #include <string>
 #include <vector>
 
+#include "controls/ProgressDialog.h"
 #include "controls/ZqModalForm.h"
 #include "move/FrameShift.h"
 #include "move/MoveGrid.h"
 
+class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
+class QUndoStack;
 
 namespace vok {
 
 class IDialogs;
+class TFramePlayer;
 class TImageView;
 class TZqSpeedButton;
+class TZqSpinEdit;
 class TZqTimer;
 
 class TForm4 : public TZqModalForm {
@@ -48,9 +54,22 @@ public:
     QPushButton* Button1;  // OK
     QPushButton* Button2;  // Cancel
     TZqTimer* Timer1;
+    TZqSpeedButton* ZqSpeedButton5;  // Play
+    TZqSpinEdit* ZqSpinEdit1;  // frames a second
+    QLabel* Label1;  // "fps"
+    QCheckBox* CheckBox1;  // onion skin
+    TZqTimer* Timer2;  // steps the frames while playing
+
+    // The shifts, each arrow press or drag one step; OK writes the offsets in force.
+    QUndoStack* Undo;
+    // Plays every line of the list in the view.
+    TFramePlayer* Player;
 
     // The frames, their pictures and offsets.
     TFrameShifter Frames;
+    // What saving says: its progress, and the frames it had to leave.
+    TProgressTexts ProgressDialog1{"Writing frames..."};
+    std::string FramesNotSavedText = "These frames could not be loaded and were not saved:";
     MoveGrid GridBitmap;
     int DragX = INT_MAX;
     int DragY = 0;
@@ -69,11 +88,30 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
     void Button1Click();
     void Button2Click();
+    // Play: starts playing all frames, or stops.
+    void ZqSpeedButton5Click();
+    void ZqSpinEdit1Change();
+    void CheckBox1Click();
     // Right click on a control: shows the long part of its hint; true when one was shown.
     bool FormContextPopup(QWidget* control, const QPoint& pos);
 
+protected:
+    // The left mouse button on an arrow starts and stops its repeat.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
+    void CreatePlayControls();
+    void ConnectShiftSteps();
+    // An arrow press or a drag begins: its shifts make one undo step.
+    void NewShiftGesture();
+    // Pushes the shift made since `before`; row is the line of a one-frame shift, else -1.
+    void PushShiftStep(std::vector<FrameOffset> before, int row);
+    // Draws line `row` as played, over the grid, with line `previousRow` faintly under it
+    // (onion skin); false when that frame cannot be shown.
+    bool DrawPlayedFrame(int row, int previousRow);
+    // The display form of the frame of a line; null when it cannot be loaded.
+    QImage RowImage(int row);
     void FillList();
     // The view without a frame: the grid picture, or an empty view of the design size.
     QImage BareView() const;
@@ -82,6 +120,7 @@ private:
     // The display form of the frame last drawn, and its entry.
     QImage frameImage_;
     int frameImageEntry_ = -1;
+    int shiftGesture_ = 0;
 };
 
 }  // namespace vok

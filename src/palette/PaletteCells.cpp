@@ -8,8 +8,9 @@ namespace vok {
 
 void PaletteCells::Load(const StandardColorTable& table, ColorValue emptyColor) {
     for (std::size_t i = 0; i < 256; ++i) {
-        ColorSelected[i] = table[i] != -1;
-        EditorPalette[i] = table[i] != -1 ? (table[i] & 0xFFFFFF) : emptyColor;
+        // Every negative entry is an empty position, not only -1 (a line of 80000000 and up).
+        ColorSelected[i] = table[i] >= 0;
+        EditorPalette[i] = table[i] >= 0 ? (table[i] & 0xFFFFFF) : emptyColor;
     }
     DragAnchor = DragCurrent = NoDrag;
 }

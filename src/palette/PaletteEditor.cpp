@@ -1,14 +1,18 @@
 // TForm2, "Palette Editor": the 16 x 16 palette grid behind the standard colours.
 #include "palette/PaletteEditor.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include "support/AppInfo.h"
 #include "controls/Dialogs.h"
+#include "controls/FileDrops.h"
 #include "controls/LanguageSections.h"
+#include "controls/UndoSteps.h"
 
 namespace vok {
 namespace {
@@ -67,8 +71,7 @@ void TPaletteBox::mouseMoveEvent(QMouseEvent* event) {
 
 void TPaletteBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    // The frames already show the toggled selection.
-    form_.Cells.Release();
+    form_.ReleaseDrag();
 }
 
 TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
@@ -94,10 +97,14 @@ TForm2::TForm2(IDialogs& dialogs, QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, [this] { RunReported(dialogs_, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this, [this] { RunReported(dialogs_, [this] { Button3Click(); }); });
+    Undo = new QUndoStack(this);
+    AddUndoKeys(this, Undo);
+    setAcceptDrops(true);
 }
 
 bool TForm2::ShowPaletteEditor(StandardColorTable& table) {
     Cells.Load(table, FromQColor(palette().color(QPalette::Button)));
+    Undo->clear();
     table_ = &table;
     PaintBox1->update();
     const bool ok = ShowModal() == QDialog::Accepted;
@@ -121,16 +128,48 @@ void TForm2::InvalidateCells(const std::vector<int>& positions) {
     for (int position : positions) PaintBox1->update(CellRect(position));
 }
 
+void TForm2::Change(const std::function<void()>& change) {
+    const PaletteCells before = Cells;
+    change();
+    if (Cells.EditorPalette == before.EditorPalette && Cells.ColorSelected == before.ColorSelected) return;
+    auto restore = [this](const PaletteCells& cells) {
+        Cells.EditorPalette = cells.EditorPalette;
+        Cells.ColorSelected = cells.ColorSelected;
+        PaintBox1->update();
+    };
+    Undo->push(new TUndoStep([restore, before] { restore(before); }, [restore, after = Cells] { restore(after); }));
+}
+
+void TForm2::ReleaseDrag() {
+    // The frames already show the toggled selection.
+    Change([this] { Cells.Release(); });
+}
+
 void TForm2::ChangeColor(int position) {
     ColorDialog1.Color = Cells.EditorPalette[std::size_t(position)];
     if (!dialogs_.PickColor(ColorDialog1)) return;
-    Cells.EditorPalette[std::size_t(position)] = ColorDialog1.Color & 0xFFFFFF;
+    Change([&] { Cells.EditorPalette[std::size_t(position)] = ColorDialog1.Color & 0xFFFFFF; });
     InvalidateCells({position});
 }
 
 void TForm2::LoadPaletteFromBitmap(const std::string& fileName) {
-    Cells.TakeColorTable(BitmapPaletteOfFile(fileName));
+    const std::vector<RgbQuad> colors = BitmapPaletteOfFile(fileName);
+    Change([&] { Cells.TakeColorTable(colors); });
     PaintBox1->update();
+}
+
+void TForm2::dragEnterEvent(QDragEnterEvent* event) {
+    if (!LocalFilesOf(*event->mimeData()).empty()) AcceptAsCopy(event);
+}
+
+void TForm2::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> files = LocalFilesOf(*event->mimeData());
+    if (files.empty()) return;
+    AcceptAsCopy(event);
+    // Loaded once the drop is over: an error report must not hold up the file manager.
+    QMetaObject::invokeMethod(
+        this, [this, file = files.front()] { RunReported(dialogs_, [&] { LoadPaletteFromBitmap(file); }); },
+        Qt::QueuedConnection);
 }
 
 void TForm2::Button3Click() {

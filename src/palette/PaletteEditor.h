@@ -2,6 +2,7 @@
 // The palette editor: a 16 x 16 grid of palette positions from which the user picks
 // the standard colours.
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "colours/StandardColors.h"
@@ -10,6 +11,7 @@
 #include "palette/PaletteCells.h"
 
 class QPushButton;
+class QUndoStack;
 
 namespace vok {
 
@@ -52,6 +54,8 @@ public:
     void Button3Click();  // Load
     // Right click on a cell: a new colour for it through the colour dialog.
     void ChangeColor(int position);
+    // The mouse drag ends: its run of positions is toggled.
+    void ReleaseDrag();
 
     // The window's class name: the program's title and " Palette Form".
     const std::string ClassName;
@@ -62,8 +66,18 @@ public:
     QPushButton* Button3;  // Load
     ColorDialogOptions ColorDialog1;
     FileDialogOptions OpenPictureDialog1;
+    // The selection and colour changes; OK writes what is in force.
+    QUndoStack* Undo;
+
+protected:
+    // A picture dropped on the window gives its palette, as Load does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Makes a change of the cells one step that undo takes back.
+    void Change(const std::function<void()>& change);
+
     IDialogs& dialogs_;
     StandardColorTable* table_ = nullptr;
 };

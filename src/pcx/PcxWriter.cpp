@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "pcx/Pcx.h"
+#include "pictures/BmpCodec.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -118,12 +119,18 @@ void TJvPcx::SaveToStream(std::vector<std::uint8_t>& stream) {
 }
 
 void SavePcxToFile(const Bitmap& picture, const std::string& fileName) {
+    CheckPictureHasPixels(picture, fileName);
     std::vector<std::uint8_t> bytes;
-    if (HasCase(picture.pixelFormat())) {
-        bytes = EncodePcx(picture);
-    } else {
-        TJvPcx copy(picture);
-        copy.SaveToStream(bytes);
+    try {
+        if (HasCase(picture.pixelFormat())) {
+            bytes = EncodePcx(picture);
+        } else {
+            TJvPcx copy(picture);
+            copy.SaveToStream(bytes);
+        }
+    } catch (Exception& e) {
+        e.nameFile(fileName);
+        throw;
     }
     try {
         WriteFileSafely(fileName, bytes.data(), bytes.size());

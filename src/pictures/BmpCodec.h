@@ -16,6 +16,10 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size);
 // EInvalidGraphic when it is not a readable BMP.
 Bitmap LoadBitmapFromFile(const std::string& fileName);
 
+// A picture without pixels is no picture any reader takes: saving one fails with
+// "Cannot create file "%s". The picture has no pixels" and writes nothing.
+void CheckPictureHasPixels(const Bitmap& picture, const std::string& fileName);
+
 // Uncompressed, bottom-up, in the picture's pixel format.
 std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap);
 // Writes safely (temporary file renamed over the target); raises

@@ -45,6 +45,10 @@ inline void PutU32(std::uint8_t* p, std::uint32_t v) {
     PutU16(p + 2, v >> 16);
 }
 
+// Whether the reader takes a file of this many bits per pixel with these colour masks:
+// 16 or 32 bits, each mask one run of set bits inside the pixel, no two masks overlapping.
+bool BitFieldsReadable(int bitCount, const std::uint32_t (&masks)[3]);
+
 // Raises EInvalidGraphic("Bitmap image is not valid").
 [[noreturn]] void RaiseInvalidBitmap();
 

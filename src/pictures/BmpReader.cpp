@@ -50,6 +50,17 @@ bool IsContiguousMask(std::uint32_t mask, int bitCount) {
     return (run & (run + 1)) == 0;
 }
 
+}  // namespace
+
+bool bmp::BitFieldsReadable(int bitCount, const std::uint32_t (&masks)[3]) {
+    if (bitCount != 16 && bitCount != 32) return false;
+    for (std::uint32_t m : masks)
+        if (!IsContiguousMask(m, bitCount)) return false;
+    return !(masks[0] & masks[1]) && !(masks[0] & masks[2]) && !(masks[1] & masks[2]);
+}
+
+namespace {
+
 // `data` holds the first `held` bytes of a file of `size` bytes: at least the
 // headers, the masks and the colour table, or the whole file when it is shorter.
 BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t held, std::size_t size) {
@@ -120,10 +131,7 @@ BmpLayout ReadHeaders(const std::uint8_t* data, std::size_t held, std::size_t si
         break;
     case bmp::BiBitFields:
     case bmp::BiAlphaBitFields: {
-        if (l.bitCount != 16 && l.bitCount != 32) RaiseInvalidBitmap();
-        for (std::uint32_t m : l.masks)
-            if (!IsContiguousMask(m, l.bitCount)) RaiseInvalidBitmap();
-        if ((l.masks[0] & l.masks[1]) || (l.masks[0] & l.masks[2]) || (l.masks[1] & l.masks[2])) RaiseInvalidBitmap();
+        if (!bmp::BitFieldsReadable(l.bitCount, l.masks)) RaiseInvalidBitmap();
         break;
     }
     default: RaiseInvalidBitmap();
@@ -229,15 +237,17 @@ Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
 namespace {
 
 Bitmap LoadBitmapFile(const std::string& fileName) {
-    const int fd = ::open(ToNativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) RaiseOpenError(fileName, errno);
+    struct stat st {};
+    int fd = -1;
+    try {
+        fd = OpenFileForReading(fileName, st);
+    } catch (const EOSError& e) {
+        RaiseOpenError(fileName, e.code());
+    }
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) RaiseOpenError(fileName, errno);
-    if (S_ISDIR(st.st_mode)) RaiseOpenError(fileName, EISDIR);
     int error = 0;
     std::vector<std::uint8_t> bytes;
     if (S_ISREG(st.st_mode)) {
@@ -270,7 +280,7 @@ Bitmap LoadBitmapFile(const std::string& fileName) {
         }
         return bitmap;
     }
-    // Anything else (a pipe, a device) is read as it comes, up to a bound, and given
+    // A device is read as it comes, up to a bound, and given
     // up at once when it does not start like a picture.
     constexpr std::size_t kMaxStreamBytes = std::size_t(256) << 20;
     bytes.resize(65536);

@@ -109,7 +109,15 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     return out;
 }
 
+void CheckPictureHasPixels(const Bitmap& picture, const std::string& fileName) {
+    if (picture.width() <= 0 || picture.height() <= 0) RaiseCannotSave(fileName, "The picture has no pixels");
+}
+
 void SaveBitmapToFile(const Bitmap& bitmap, const std::string& fileName) {
+    CheckPictureHasPixels(bitmap, fileName);
+    // What the reader would refuse is not written either.
+    if (const WriteLayout w = LayoutOf(bitmap); w.compression == bmp::BiBitFields && !bmp::BitFieldsReadable(w.bitCount, w.masks))
+        RaiseCannotSave(fileName, "Its colour masks overlap or are not one run of bits each");
     // The rows go to the file straight from the picture, without a second copy.
     const std::vector<std::uint8_t> header = EncodeBmpHeader(bitmap);
     std::vector<ByteRange> pieces = BmpRows(bitmap);

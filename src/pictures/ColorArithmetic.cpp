@@ -28,7 +28,35 @@ std::uint32_t DefaultSysColor(int index) {
     case SysColor::GrayText: return RGB(0x80, 0x80, 0x80);
     case SysColor::DarkShadow: return RGB(0x40, 0x40, 0x40);
     case SysColor::InfoBackground: return RGB(0xFF, 0xFF, 0xE1);
-    default: return 0;
+    case SysColor::WindowText:
+    case SysColor::ButtonText:
+    case SysColor::InfoText: return 0;
+    default: return DefaultSysColor(MappedSysColor(index));
+    }
+}
+
+int MappedSysColor(int index) {
+    switch (index) {
+    case SysColor::Menu:
+    case SysColor::Window:
+    case SysColor::WindowText:
+    case SysColor::Highlight:
+    case SysColor::HighlightText:
+    case SysColor::ButtonFace:
+    case SysColor::ButtonShadow:
+    case SysColor::GrayText:
+    case SysColor::ButtonText:
+    case SysColor::ButtonHighlight:
+    case SysColor::DarkShadow:
+    case SysColor::Light:
+    case SysColor::InfoText:
+    case SysColor::InfoBackground: return index;
+    case 6:   // window frame
+    case 7:   // menu text
+    case 9:   // caption text
+    case 19:  // inactive caption text
+        return SysColor::WindowText;
+    default: return SysColor::ButtonFace;
     }
 }
 

@@ -22,6 +22,10 @@ inline constexpr int Menu = 4, Window = 5, WindowText = 8, Highlight = 13, Highl
 using SysColorSource = std::function<std::uint32_t(int index)>;
 void SetSysColorSource(SysColorSource source);
 std::uint32_t DefaultSysColor(int index);
+// The system colour an index without a colour of its own stands for: the window text colour
+// for the text and frame colours (window frame, menu text, caption texts), the button face
+// for every other index.
+int MappedSysColor(int index);
 // An RGB colour passes unchanged; a system colour becomes its current RGB value.
 std::uint32_t ColorToRgb(ColorValue color);
 

@@ -36,6 +36,7 @@ TForm3::TForm3(IDialogs& dialogs, QWidget* parent)
     : TZqModalForm(parent), ClassName(std::string(AppTitle) + " Shadow Form"), dialogs_(dialogs) {
     BecomeSecondaryWindow("Form3", "[Shadow Form]");
     setWindowTitle("Generate Shadow and Selection");
+    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
     setFixedSize(593, 449);
 
     Image1 = new TImageView(this);
@@ -136,7 +137,7 @@ void TForm3::Image1MouseUp(Qt::MouseButton button, int, int) {
 void TForm3::Button1Click() {
     // The window closes whatever happens; a failure ends the saving at its frame.
     RunReported(dialogs_, [this] {
-        TProgressDialog progress(this, "Writing frames...");
+        TProgressDialog progress(this, ProgressDialog1);
         Job.Save(&progress);
     });
     accept();

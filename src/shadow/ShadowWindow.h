@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/ImageView.h"
+#include "controls/ProgressDialog.h"
 #include "controls/ZqModalForm.h"
 #include "pictures/Bitmap.h"
 #include "shadow/ShadowJob.h"
@@ -42,6 +43,7 @@ public:
 
     // The list, its frame pictures and the base line.
     TShadowJob Job;
+    TProgressTexts ProgressDialog1{"Writing frames..."};
     int LastItem = -1;
     bool Dragging = false;
 

@@ -1,5 +1,6 @@
 #include "support/AppInfo.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -56,6 +57,17 @@ std::string InstalledDataFolder() {
 #else
     return besideBin.lexically_normal().string() + "/";
 #endif
+}
+
+std::string UserConfigFolder() {
+    std::string folder;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        folder = config;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        folder = std::string(home) + "/.config";
+    else
+        return {};
+    return IncludeTrailingPathDelimiter(folder) + "voktool/";
 }
 
 std::string LocateDataFile(const std::string& name) {

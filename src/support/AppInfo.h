@@ -11,7 +11,7 @@ inline constexpr const char* AppTitle = "Tarvex Vok Tool";
 inline constexpr const char* ApplicationTitle = "Vok Tool";
 
 // The folder of the program file with a trailing '/'. Language files and the grid
-// picture are read from it.
+// picture are looked for there first.
 const std::string& AppPath();
 // Replaces the folder (the program entry sets it; tests point it elsewhere).
 void SetAppPath(const std::string& folder);
@@ -23,7 +23,10 @@ void SetProgramFileName(const std::string& fileName);
 // The installed data folder with a trailing '/': "share/voktool" beside the program's
 // "bin" folder, else the one the build was configured to install to.
 std::string InstalledDataFolder();
-// Where a data file ("MonVoks.dat", "Grid.pcx", a language file) is: the working
+// The user's own folder of the program: "$XDG_CONFIG_HOME/voktool/", else
+// "$HOME/.config/voktool/"; empty when neither variable is set.
+std::string UserConfigFolder();
+// Where a data file ("MonVoks.dat", "Grid.pcx") is: the working
 // folder, then beside the program, then the installed data folder. Raises
 // vok::Exception naming the file and the places looked in when it is in none.
 std::string FindDataFile(const std::string& name);

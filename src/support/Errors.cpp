@@ -28,6 +28,14 @@ void RaiseCreateError(const std::string& fileName, int code) {
     throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(code));
 }
 
+void RaiseCannotSave(const std::string& fileName, const std::string& reason) {
+    throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason);
+}
+
+void RaiseNotRegularFile(const std::string& fileName) {
+    throw ENotRegularFile("\"" + fileName + "\" is not a regular file");
+}
+
 void RaiseNotInteger(const std::string& text) { throw EConvertError("'" + text + "' is not a valid integer value"); }
 
 }  // namespace vok

@@ -53,6 +53,12 @@ public:
     using Exception::Exception;
 };
 
+// A pipe, socket or the like where a file was expected: "\"%s\" is not a regular file".
+class ENotRegularFile : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // "'%s' is not a valid integer value"
 class EConvertError : public Exception {
 public:
@@ -74,6 +80,11 @@ std::string StandardReportText(const std::string& message);
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s" with the system's reason.
 [[noreturn]] void RaiseOpenError(const std::string& fileName, int code);
 [[noreturn]] void RaiseCreateError(const std::string& fileName, int code);
+// "Cannot create file "%s". %s" with the reason the program refuses to write it.
+[[noreturn]] void RaiseCannotSave(const std::string& fileName, const std::string& reason);
+
+// "\"%s\" is not a regular file"
+[[noreturn]] void RaiseNotRegularFile(const std::string& fileName);
 
 // "'%s' is not a valid integer value"
 [[noreturn]] void RaiseNotInteger(const std::string& text);

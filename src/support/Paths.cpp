@@ -23,9 +23,10 @@ std::size_t FolderLength(std::string_view path) {
 }  // namespace
 
 std::string ToNativePath(std::string_view name, std::string_view folder) {
-    std::string path(name);
-    if (path.empty()) return path;
-    if (!folder.empty() && !IsFullPath(path)) path = IncludeTrailingPathDelimiter(folder) + path;
+    if (name.empty()) return {};
+    std::string path;
+    if (!folder.empty() && !IsFullPath(name)) path = IncludeTrailingPathDelimiter(folder);
+    path.append(name);
     for (char& c : path)
         if (c == '\\') c = '/';
     // "." and ".." of a full path go by the letters, as a full-path expansion does:
@@ -50,7 +51,7 @@ std::string ToNativePath(std::string_view name, std::string_view folder) {
         }
         start = end + 1;
     }
-    if (out.empty()) out = "/";
+    if (out.empty()) out.push_back('/');
     return out;
 }
 

@@ -27,6 +27,8 @@ public:
             errno = saved;
         }
     }
+    // Hands the descriptor on without closing it.
+    void release() { fd_ = -1; }
     // Closes now and reports a failed close (a write may only fail there).
     bool close() {
         const int fd = fd_;
@@ -37,15 +39,6 @@ public:
 private:
     int fd_;
 };
-
-int OpenForReading(const std::string& path) {
-    const int fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) RaiseLastOSError();
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
-    return fd;
-}
 
 // Reads exactly size bytes; a read that ends early without an error reports code 0.
 void ReadExactly(int fd, void* buffer, std::size_t size) {
@@ -64,11 +57,9 @@ void ReadExactly(int fd, void* buffer, std::size_t size) {
 
 template <class Buffer>
 Buffer ReadWhole(const std::string& path, std::size_t limit) {
-    const int fd = OpenForReading(path);
-    FileCloser closer(fd);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) RaiseLastOSError();
-    if (S_ISDIR(st.st_mode)) RaiseOSError(EISDIR);
+    const int fd = OpenFileForReading(path, st);
+    FileCloser closer(fd);
     Buffer result;
     if (S_ISREG(st.st_mode)) {
         const std::size_t size = st.st_size > 0 ? std::size_t(st.st_size) : 0;
@@ -77,7 +68,7 @@ Buffer ReadWhole(const std::string& path, std::size_t limit) {
         if (!result.empty()) ReadExactly(fd, result.data(), result.size());
         return result;
     }
-    // A pipe or a device has no size: read what comes, but never more than the bound.
+    // A device has no size: read what comes, but never more than the bound.
     const std::size_t bound = std::min(limit, kMaxStreamBytes);
     std::size_t done = 0;
     for (;;) {
@@ -99,6 +90,25 @@ Buffer ReadWhole(const std::string& path, std::size_t limit) {
 bool CreatesFolders(int openFlags) { return (openFlags & O_CREAT) && !(openFlags & O_EXCL); }
 
 }  // namespace
+
+int OpenFileForReading(const std::string& path, struct stat& st) {
+    // Without waiting: a FIFO that nobody writes to would hold a plain open forever.
+    int fd;
+    do fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) RaiseLastOSError();
+    FileCloser closer(fd);
+    if (::fstat(fd, &st) != 0) RaiseLastOSError();
+    if (S_ISDIR(st.st_mode)) RaiseOSError(EISDIR);
+    if (!S_ISREG(st.st_mode) && !S_ISCHR(st.st_mode) && !S_ISBLK(st.st_mode)) RaiseNotRegularFile(path);
+    // A device is read as it comes, so its reads wait again.
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) RaiseLastOSError();
+#ifdef POSIX_FADV_SEQUENTIAL
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+    closer.release();
+    return fd;
+}
 
 TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
     try {

@@ -6,14 +6,21 @@
 #include <string_view>
 #include <vector>
 
+struct stat;
+
 namespace vok {
 
 using TZqByteArray = std::vector<std::uint8_t>;
 
-// What the whole-file readers take at most from a pipe or device, whose size is unknown.
+// What the whole-file readers take at most from a device, whose size is unknown.
 inline constexpr std::size_t kMaxStreamBytes = std::size_t(64) << 20;
+// Opens a file for reading without waiting for a writer and fills st. Raises EOSError
+// when it cannot be opened, EOSError(EISDIR) for a folder and ENotRegularFile for a
+// pipe or socket; a device is opened for reading as it comes.
+int OpenFileForReading(const std::string& path, struct stat& st);
 // The whole file; raises EOSError when it cannot be opened or read, EOSError(EFBIG)
-// when it holds more than limit bytes, EOSError(EISDIR) for a folder.
+// when it holds more than limit bytes, EOSError(EISDIR) for a folder, ENotRegularFile
+// for a pipe or socket (which a blocking open or read could wait on forever).
 TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
 // The whole file byte for byte, no newline or encoding conversion.
 std::string ReadFileText(const std::string& path, std::size_t limit = SIZE_MAX);

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <string_view>
 
-#include "support/CaseFold.h"
 #include "support/FileNameOrder.h"
 #include "support/ZqSysUtils.h"
+#include "voklist/VokList.h"
 
 namespace vok {
 
 namespace {
-
-bool IsVokListName(const std::string& name) {
-    const std::size_t mark = name.find_last_of("./\\");
-    return mark != std::string::npos && EqualsIgnoringCase(std::string_view(name).substr(mark), ".txl");
-}
 
 std::string FrameFileName(const std::string& listFolder, const std::string& frame) {
     return ToNativePath(IsFullPath(frame) ? frame : listFolder + frame);

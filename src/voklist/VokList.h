@@ -11,6 +11,9 @@
 
 namespace vok {
 
+// A name that ends in ".txl", in any case.
+bool IsVokListName(const std::string& name);
+
 // Larger files are not VokLists; they are refused before they are read.
 inline constexpr std::uintmax_t kMaxVokListBytes = 64u << 20;
 

@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ToolGlyphs.h"
+#include "controls/UndoSteps.h"
 #include "controls/ZqSpeedButton.h"
 #include "support/AppInfo.h"
 #include "voklist/VokListBrowser.h"
@@ -54,6 +56,7 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
 
     OpenPictureDialog1.Title = "Open the main folder of your creature";
+    ExposeLanguageTexts(this, "Messages", {{"SaveChanges", &SaveChangesText}});
     OpenPictureDialog1.Filter = "Pictures (bmp, pcx, png)|*.bmp;*.pcx;*.png|All files|*.*";
     OpenPictureDialog1.DefaultExt = ".bmp";
     OpenPictureDialog1.FileMustExist = true;
@@ -71,6 +74,8 @@ TForm5::TForm5(IDialogs& dialogs, QWidget* parent)
                                std::pair{"GroupsOther", &Edit.NamesOther}})
         ExposeLanguageTexts(this, name, {{"Items", nullptr, &names->Lines()}});
 
+    Undo = new QUndoStack(this);
+    AddUndoKeys(this, Undo);
     CreateControls();
     ConnectHandlers();
     ShowType();
@@ -104,6 +109,7 @@ void TForm5::CreateControls() {
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setGeometry(88, 472, 169, ComboBox1->sizeHint().height());
     for (const std::string_view text : kVokTypeTexts) ComboBox1->addItem(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    ComboBox1->SetItemHeight(13);
     SetHint(ComboBox1, "|Vok Type");
 
     Button4 = MakeSpeedButton(this, "Button4", 264, "Add", AddGlyph());
@@ -112,6 +118,7 @@ void TForm5::CreateControls() {
     Button3 = MakeButton(this, "Button3", QRect(456, 472, 51, 25), "Last");
     Button2 = MakeButton(this, "Button2", QRect(512, 472, 51, 25), "Next");
     Button1 = MakeButton(this, "Button1", QRect(0, 504, kCloseWidth, 25), "Close");
+    CreatePlayControls();
 }
 
 void TForm5::ConnectHandlers() {

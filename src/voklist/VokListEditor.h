@@ -11,11 +11,15 @@
 class QLabel;
 class QPushButton;
 class QListWidgetItem;
+class QUndoStack;
 
 namespace vok {
 
+class TFramePlayer;
 class TLmHintComboBox;
 class TZqSpeedButton;
+class TZqSpinEdit;
+class TZqTimer;
 class TVokListBrowser;
 class TVokListNames;
 class TVokListPreview;
@@ -32,6 +36,8 @@ public:
     // (not at all when the user cancels the first dialog or the list cannot be read).
     void EditNewVokList();
     void EditExistingVokList();
+    // The same for a list file named by the caller (one dropped on the main window).
+    void EditVokListFile(const std::string& fileName);
 
     // Keeps the names on show as the current group and shows group n.
     void ShowGroup(int n);
@@ -39,6 +45,8 @@ public:
 
     // The document, the group on show and the picture folder.
     TVokListEdit Edit;
+    // The question before unsaved changes are dropped.
+    std::string SaveChangesText = "Save changes to the list?";
 
     // Dialogs; the settings file keeps their file names.
     FileDialogOptions OpenDialog1;
@@ -60,6 +68,15 @@ public:
     QPushButton* Button3;         // Last
     QPushButton* Button2;         // Next
     QPushButton* Button1;         // Close
+    TZqSpeedButton* ZqSpeedButton4;  // Play
+    TZqSpinEdit* ZqSpinEdit1;     // frames a second
+    QLabel* Label2;               // "fps"
+    TZqTimer* Timer1;             // steps the frames while playing
+
+    // The document's changes; its clean state is the list as last started, opened or saved.
+    QUndoStack* Undo;
+    // Plays the names on show in the preview.
+    TFramePlayer* Player;
 
     // New and Open: false when the user cancelled or the list could not be read.
     bool ZqSpeedButton1Click();
@@ -76,6 +93,9 @@ public:
     void ShellListView1DblClick();
     void ShellListView1KeyPress();
     void ListBox1Click();
+    // Play: starts playing the group on show, or stops it.
+    void ZqSpeedButton4Click();
+    void ZqSpinEdit1Change();
     // Right click on a control: its long hint beside the cursor; true when one was shown.
     bool FormContextPopup(QWidget* control, const QPoint& pos);
 
@@ -87,7 +107,15 @@ protected:
 
 private:
     void CreateControls();
+    void CreatePlayControls();
     void ConnectHandlers();
+    // Makes a change of the document one step that undo takes back.
+    void Change(const std::function<void()>& change);
+    // After undo or redo: the type, and the group the step happened in.
+    void ShowChanged();
+    // Opens a list file; false when it could not be read.
+    bool OpenListFile(const std::string& fileName);
+    void StopPlaying();
     // False when the user chose to keep the window as it is.
     bool AskToSaveChanges();
     // Runs a command; a failure ends in the standard report. False after a failure.

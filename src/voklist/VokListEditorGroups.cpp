@@ -2,13 +2,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QUndoStack>
 
 #include "controls/LmHintComboBox.h"
+#include "controls/UndoSteps.h"
 #include "controls/ZqSpeedButton.h"
 #include "voklist/VokListBrowser.h"
 #include "voklist/VokListEditor.h"
 #include "voklist/VokListNames.h"
 #include "voklist/VokListPreview.h"
+#include "voklist/VokListUndo.h"
 
 namespace vok {
 
@@ -19,6 +22,8 @@ QString Shown(const std::string& name) { return QFile::decodeName(QByteArray::fr
 }  // namespace
 
 void TForm5::ShowGroup(int n) {
+    // Play shows one group: another group, or this one refilled, stops it.
+    StopPlaying();
     Edit.ShowGroup(n);
     FillNames();
     Label1->setText(QString::fromStdString(Edit.GroupLabel()));
@@ -46,8 +51,22 @@ void TForm5::ShowType() {
     ComboBox1->setCurrentIndex(Edit.Doc.TypeIndex);
 }
 
+void TForm5::Change(const std::function<void()>& change) {
+    const TVokListSnapshot before = SnapshotOf(Edit);
+    change();
+    auto step = std::make_shared<const TVokListChange>(TVokListChange::Between(before, SnapshotOf(Edit)));
+    if (step->Empty()) return;
+    Undo->push(new TUndoStep([this, step] { step->Undo(Edit); ShowChanged(); },
+                             [this, step] { step->Redo(Edit); ShowChanged(); }));
+}
+
+void TForm5::ShowChanged() {
+    ShowType();
+    ShowGroup(Edit.CurrentGroup);
+}
+
 void TForm5::ComboBox1Change() {
-    Edit.SetType(ComboBox1->currentIndex());
+    Change([this] { Edit.SetType(ComboBox1->currentIndex()); });
     ShowGroup(Edit.CurrentGroup);
 }
 
@@ -56,12 +75,12 @@ void TForm5::Button2Click() { ShowGroup(Edit.CurrentGroup + 1); }
 void TForm5::Button3Click() { ShowGroup(Edit.CurrentGroup - 1); }
 
 void TForm5::Button6Click() {
-    Edit.Clear();
+    Change([this] { Edit.Clear(); });
     ListBox1->clear();
 }
 
 void TForm5::Button7Click() {
-    Edit.ClearAll();
+    Change([this] { Edit.ClearAll(); });
     ShowGroup(0);
 }
 
@@ -74,14 +93,16 @@ void TForm5::Button4Click() {
 
 void TForm5::AddFiles(const std::vector<std::string>& files) {
     bool refused = false;
-    for (const std::string& file : files) {
-        if (!Edit.CanAdd(file)) {
-            refused = true;
-            continue;
+    Change([&] {
+        for (const std::string& file : files) {
+            if (!Edit.CanAdd(file)) {
+                refused = true;
+                continue;
+            }
+            Edit.Add(file);
+            ListBox1->addItem(Shown(Edit.Names.back()));
         }
-        Edit.Add(file);
-        ListBox1->addItem(Shown(Edit.Names.back()));
-    }
+    });
     if (refused) QApplication::beep();
 }
 
@@ -121,7 +142,9 @@ bool TForm5::ListBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const int row = ListBox1->currentRow();
     if (modifiers == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         const int step = key == Qt::Key_Up ? -1 : +1;
-        if (Edit.MoveName(row, step)) {
+        bool moved = false;
+        Change([&] { moved = Edit.MoveName(row, step); });
+        if (moved) {
             ListBox1->item(row)->setText(Shown(Edit.Names[std::size_t(row)]));
             ListBox1->item(row + step)->setText(Shown(Edit.Names[std::size_t(row + step)]));
             ListBox1->setCurrentRow(row + step);
@@ -129,8 +152,12 @@ bool TForm5::ListBox1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if (key == Qt::Key_Delete && modifiers == Qt::NoModifier && row >= 0) {
-        Edit.DeleteName(row);
+        Change([&] { Edit.DeleteName(row); });
         delete ListBox1->takeItem(row);
+        return true;
+    }
+    if (key == Qt::Key_Space && modifiers == Qt::NoModifier) {
+        ZqSpeedButton4->click();
         return true;
     }
     return false;

@@ -1,6 +1,7 @@
 // The file side of the VokList reader and writer.
 #include <cerrno>
 
+#include "support/CaseFold.h"
 #include "support/Check.h"
 #include "support/Errors.h"
 #include "support/ZqSysUtils.h"
@@ -8,6 +9,11 @@
 #include "voklist/VokList.h"
 
 namespace vok {
+
+bool IsVokListName(const std::string& name) {
+    const std::size_t mark = name.find_last_of("./\\");
+    return mark != std::string::npos && EqualsIgnoringCase(std::string_view(name).substr(mark), ".txl");
+}
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "voklist/VokListNames.h"
 
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
-#include <QUrl>
+
+#include "controls/FileDrops.h"
 
 namespace vok {
 
@@ -14,24 +14,20 @@ TVokListNames::TVokListNames(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
 }
 
+// A drop only names the files: they stay where they are.
 void TVokListNames::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls()) AcceptAsCopy(event);
 }
 
 void TVokListNames::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls()) AcceptAsCopy(event);
 }
 
-std::vector<std::string> TVokListNames::FilesOf(const QMimeData& data) {
-    std::vector<std::string> files;
-    for (const QUrl& url : data.urls())
-        if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-    return files;
-}
+std::vector<std::string> TVokListNames::FilesOf(const QMimeData& data) { return LocalFilesOf(data); }
 
 void TVokListNames::dropEvent(QDropEvent* event) {
     const std::vector<std::string> files = FilesOf(*event->mimeData());
-    event->acceptProposedAction();
+    AcceptAsCopy(event);
     if (!files.empty()) emit FilesDropped(files);
 }
 

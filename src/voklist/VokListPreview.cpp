@@ -11,13 +11,13 @@ namespace vok {
 
 TVokListPreview::TVokListPreview(QWidget* parent) : QWidget(parent) {}
 
-void TVokListPreview::PreviewPicture(const std::string& path) {
+bool TVokListPreview::PreviewPicture(const std::string& path) {
     QImage picture;
     try {
         picture = ToQImage(LoadBitmapFromFile(path));
     } catch (const std::exception&) {
         Clear();
-        return;
+        return false;
     }
     if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
     image_.fill(palette().color(QPalette::Button));
@@ -25,6 +25,7 @@ void TVokListPreview::PreviewPicture(const std::string& path) {
     // Halved toward zero: a larger picture is cut on all sides.
     painter.drawImage((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture);
     update();
+    return true;
 }
 
 void TVokListPreview::Clear() {

@@ -12,8 +12,8 @@ public:
     explicit TVokListPreview(QWidget* parent = nullptr);
 
     // Shows a BMP picture centred and cut to the preview's size; anything that
-    // cannot be read as one empties the preview without a message.
-    void PreviewPicture(const std::string& path);
+    // cannot be read as one empties the preview without a message; false then.
+    bool PreviewPicture(const std::string& path);
     void Clear();
     // What is shown; null when empty.
     const QImage& Image() const { return image_; }

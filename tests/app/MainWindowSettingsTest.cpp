@@ -1,6 +1,7 @@
 // The settings file of the main window: what a restart finds again.
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <sys/stat.h>
 
 #include "MainWindowFixture.h"
 #include "colours/ColourTestPictures.h"
@@ -91,8 +92,32 @@ TEST_F(SettingsTest, GarbageInTheFileStartsTheProgramNormally) {
     TForm1& f = Open();
     EXPECT_TRUE(dialogs.Errors().empty());
     EXPECT_EQ(f.OpenDialog4.FileName.size(), std::size_t(1) << 20);
-    EXPECT_EQ(f.Memo1->toPlainText(), "");
+    EXPECT_EQ(f.Memo1->toPlainText().split('\n').size(), 8);  // no colour among the commas: the defaults
     EXPECT_FALSE(f.Button7->isEnabled());
+}
+
+TEST_F(SettingsTest, AColourListWithoutAColourGivesTheDefaults) {
+    const QString defaults = Open().Memo1->toPlainText();
+    ASSERT_EQ(defaults.split('\n').size(), 8);
+    for (const char* value : {"", "zz,,$12, 00FF00,80000000"}) {
+        form->close();  // saves the settings: the file is written after it
+        form.reset();
+        WriteBytes(Here("voktool.ini"), std::string("[Main Form]\nStandardColors=") + value + "\n");
+        EXPECT_EQ(Open().Memo1->toPlainText(), defaults) << value;
+    }
+}
+
+TEST_F(SettingsTest, AFifoAsSettingsFileOrAsRecordDoesNotHoldTheStart) {
+    ASSERT_EQ(::mkfifo(Here("voktool.ini").c_str(), 0600), 0);
+    EXPECT_EQ(Open().OpenDialog4.FileName, "");
+    form.reset();
+    ASSERT_EQ(::mkfifo(Here("All.bmp.parts").c_str(), 0600), 0);
+    SetProgramFileName(Here("other"));
+    WriteBytes(Here("other.ini"), "[Main Form]\r\nOpenDialog4.FileName=a.txl\r\nSplitRecord=" + Here("All.bmp.parts"));
+    TForm1& f = Open();
+    EXPECT_EQ(f.OpenDialog4.FileName, "a.txl");
+    EXPECT_FALSE(f.Button7->isEnabled());
+    EXPECT_TRUE(dialogs.Errors().empty());
 }
 
 TEST_F(SettingsTest, TheSettingsFileIsNamedAfterTheProgramFile) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/MainWindowFixture.h"
+#include "controls/FileDropEvents.h"
 #include "support/Errors.h"
 #include "controls/ContextHint.h"
 #include "controls/ControlHint.h"
@@ -242,6 +243,24 @@ TEST_F(MainWindowTest, PaletteEditorOkRewritesTheList) {
     f.Memo1->setPlainText("junk");
     f.Button10->click();
     EXPECT_EQ(f.Memo1->toPlainText(), "junk");
+}
+
+TEST_F(MainWindowTest, AVokListDroppedOnTheWindowOpensInTheEditor) {
+    WriteCreatureTable();
+    TForm1& f = Open();
+    std::ofstream("WALK.TXL", std::ios::binary) << "a.bmp  0+\r\n";
+    std::vector<std::string> opened;
+    f.Form5->ModalHook = [&](TZqModalForm&) {
+        opened = f.Form5->Edit.Names;
+        return 0;
+    };
+    const QString colours = f.Memo1->toPlainText();
+    // On the colour list, which would take the name as text.
+    EXPECT_EQ(DropFiles(f.Memo1->viewport(), {Here("a.bmp"), Here("WALK.TXL")}).Action, Qt::CopyAction);
+    EXPECT_EQ(opened, std::vector<std::string>{"a.bmp"});
+    EXPECT_EQ(f.Memo1->toPlainText(), colours);
+    // Pictures alone are not taken.
+    EXPECT_FALSE(DropFiles(&f, {Here("a.bmp")}).Entered);
 }
 
 TEST_F(MainWindowTest, DialogsKeepTheirSettings) {

@@ -62,6 +62,13 @@ TEST_F(VokcliPictureTest, InfoOnAnEndlessDeviceEndsAtOnce) {
     EXPECT_EQ(r.err, "/dev/zero: Bitmap image is not valid\n");
 }
 
+TEST_F(VokcliPictureTest, InfoOnAFifoSaysSoInsteadOfWaitingForAWriter) {
+    ASSERT_EQ(::mkfifo(Path("pipe.bmp").c_str(), 0600), 0);
+    const test::VokcliResult r = test::RunVokcli("info '" + Path("pipe.bmp") + "'");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "\"" + Path("pipe.bmp") + "\" is not a regular file\n");
+}
+
 TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
     const Bitmap original = Paletted(9, 4);
     SaveBitmapToFile(original, Path("in.bmp"));
@@ -76,6 +83,21 @@ TEST_F(VokcliPictureTest, ConvertKeepsTheFormatOrMakesTwentyFourBits) {
     ASSERT_EQ(converted.pixelFormat(), PixelFormat::Bits24);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 9; ++x) ASSERT_EQ(converted.colorAt(x, y), original.colorAt(x, y));
+}
+
+TEST_F(VokcliPictureTest, APictureWithoutPixelsIsWrittenByNoWriter) {
+    // A 24-bit PCX header with xmax one below xmin: 0 pixels wide, 3 rows high.
+    std::string header(128, '\0');
+    header[0] = 10, header[2] = 1, header[3] = 8, header[65] = 3;
+    header[8] = header[9] = '\xFF';
+    header[10] = 2;
+    std::ofstream(Path("empty.pcx"), std::ios::binary) << header;
+    for (const char* out : {"out.bmp", "out.pcx"}) {
+        const test::VokcliResult r = test::RunVokcli("convert '" + Path("empty.pcx") + "' '" + Path(out) + "'");
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, "Cannot create file \"" + Path(out) + "\". The picture has no pixels\n");
+        EXPECT_FALSE(fs::exists(Path(out)));
+    }
 }
 
 TEST_F(VokcliPictureTest, ConvertFailuresAndUsage) {

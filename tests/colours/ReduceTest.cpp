@@ -89,7 +89,9 @@ TEST(Reduce, FramesWithFewColoursComeBackPixelForPixel) {
             for (int x = 0; x < frame.width(); ++x) {
                 ASSERT_EQ(out.colorAt(x, y), frame.colorAt(x, y) & 0xFFFFFF) << x << "," << y;
                 const std::uint8_t index = IndexAt(out, x, y);
-                if (frame.colorAt(x, y) == kBackground) EXPECT_EQ(index, 0);
+                if (frame.colorAt(x, y) == kBackground) {
+                    EXPECT_EQ(index, 0);
+                }
                 else if (frame.colorAt(x, y) == kShadow) EXPECT_EQ(index, 4);
                 else EXPECT_GE(index, 8);
             }
@@ -105,7 +107,9 @@ TEST(Reduce, StandardColoursStayAtTheirPositionsInEveryMode) {
         settings.options = {noStandard, noBackground};
         const FrameReducer reducer(frames, table, settings);
         for (int p = 0; p < 10; ++p)
-            if (table[p] >= 0) EXPECT_EQ(ToColor(reducer.palette()[p]), std::uint32_t(table[p]) & 0xFFFFFF) << p;
+            if (table[p] >= 0) {
+                EXPECT_EQ(ToColor(reducer.palette()[p]), std::uint32_t(table[p]) & 0xFFFFFF) << p;
+            }
         return reducer.reduce(frames[0]);
     };
     const Bitmap standard = run(false, false), keepBackground = run(true, false), spread = run(true, true);
@@ -114,11 +118,15 @@ TEST(Reduce, StandardColoursStayAtTheirPositionsInEveryMode) {
             const std::uint32_t c = frames[0].colorAt(x, y);
             const std::uint8_t s = IndexAt(standard, x, y), k = IndexAt(keepBackground, x, y), p = IndexAt(spread, x, y);
             EXPECT_EQ(s, c == kBackground ? 0 : c == kShadow ? 4 : s) << x << "," << y;
-            if (c != kBackground && c != kShadow) EXPECT_TRUE(s == 8 || s >= 10);
+            if (c != kBackground && c != kShadow) {
+                EXPECT_TRUE(s == 8 || s >= 10);
+            }
             // With "No Standard Colors" only the background may keep its place; nothing else
             // lands on a position the list holds.
             EXPECT_EQ(k == 0, c == kBackground);
-            if (c != kBackground) EXPECT_TRUE(k == 8 || k >= 10);
+            if (c != kBackground) {
+                EXPECT_TRUE(k == 8 || k >= 10);
+            }
             EXPECT_TRUE(p == 8 || p >= 10);
         }
     // Spread: the background and shadow pixels are picture colours like any other.
@@ -146,11 +154,15 @@ TEST(Reduce, GivesWhatCombineALosslessReductionAndSplitGive) {
                     const int e = IndexAt(expected, c, y), g = IndexAt(got, c, y);
                     ASSERT_EQ(got.colorAt(c, y), expected.colorAt(c, y));
                     // The same position where it has a meaning; picture colours may be ordered otherwise.
-                    if (table[std::size_t(e)] >= 0 || table[std::size_t(g)] >= 0) ASSERT_EQ(g, e) << options.noStandardColors;
+                    if (table[std::size_t(e)] >= 0 || table[std::size_t(g)] >= 0) {
+                        ASSERT_EQ(g, e) << options.noStandardColors;
+                    }
                 }
         }
         for (int p = 0; p < 256; ++p)
-            if (table[std::size_t(p)] >= 0) EXPECT_EQ(reducer.palette()[std::size_t(p)], split.palette[std::size_t(p)]);
+            if (table[std::size_t(p)] >= 0) {
+                EXPECT_EQ(reducer.palette()[std::size_t(p)], split.palette[std::size_t(p)]);
+            }
     }
 }
 
@@ -162,7 +174,9 @@ TEST(Reduce, ColoursNearAStandardColourStayPictureColours) {
     for (int x = 0; x < 6; ++x) {
         EXPECT_EQ(out.colorAt(x, 0), near[std::size_t(x)]);
         EXPECT_EQ(IndexAt(out, x, 0) == 0, near[std::size_t(x)] == kBackground) << x;
-        if (near[std::size_t(x)] != kBackground) EXPECT_GE(IndexAt(out, x, 0), 8);
+        if (near[std::size_t(x)] != kBackground) {
+            EXPECT_GE(IndexAt(out, x, 0), 8);
+        }
     }
 }
 
@@ -207,7 +221,9 @@ TEST(Reduce, DitheringChangesOnlyPictureColours) {
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 90; ++x) {
             const std::uint32_t c = frames[0].colorAt(x, y);
-            if (c == kBackground || c == kShadow) EXPECT_EQ(IndexAt(dithered, x, y), IndexAt(plain, x, y));
+            if (c == kBackground || c == kShadow) {
+                EXPECT_EQ(IndexAt(dithered, x, y), IndexAt(plain, x, y));
+            }
             else EXPECT_GE(IndexAt(dithered, x, y), 8);
             changed += IndexAt(dithered, x, y) != IndexAt(plain, x, y);
         }

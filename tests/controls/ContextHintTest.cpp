@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QToolTip>
 
 #include "controls/ContextHint.h"
@@ -105,6 +107,27 @@ TEST_F(ContextHintTest, StaysUntilAKeyOrAClick) {
     ASSERT_TRUE(ShowContextHint(&button));
     Press(&button, Qt::RightButton, QPoint(5, 5));
     EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(ContextHintTest, OverAModalWindowAClickOnTheHintOrTheWindowClosesIt) {
+    QDialog dialog;
+    dialog.setGeometry(150, 150, 200, 100);
+    QPushButton inside(&dialog);
+    inside.setGeometry(10, 10, 80, 25);
+    SetHint(&inside, "|Long");
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::processEvents();
+    // The clicks come as the platform delivers them, where a blocked window gets none.
+    for (const bool onHint : {true, false}) {
+        ASSERT_TRUE(ShowContextHint(&inside));
+        TZqSimpleHintWindow* hint = ContextHintWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(hint->isVisible());
+        QTest::mouseClick(onHint ? hint->windowHandle() : dialog.windowHandle(), Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_FALSE(hint->isVisible()) << onHint;
+    }
 }
 
 TEST_F(ContextHintTest, AHintWithATimeoutFadesOutByItself) {

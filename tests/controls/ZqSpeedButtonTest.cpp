@@ -1,7 +1,9 @@
 // The speed button's painted pixels in each style and state, and its colour themes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QPainter>
 
 #include "controls/ToolGlyphs.h"
@@ -193,6 +195,19 @@ TEST(ToolGlyphs, ArrowsPointTheirWayAndButtonGlyphsAreDrawn) {
         EXPECT_GT(opaque, 40);
         EXPECT_LT(opaque, 256);
     }
+}
+
+TEST(SystemColors, EveryIndexHasAColourFromThePalette) {
+    UsePaletteSysColors();
+    const QPalette palette = QApplication::palette();
+    const auto rgb = [](const QColor& c) { return RGB(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())); };
+    // Indexes without a colour of their own: text-like ones the window text, the rest the button face.
+    EXPECT_EQ(ColorToRgb(SystemColor(7)), rgb(palette.color(QPalette::Text)));
+    for (int index : {0, 1, 3, 12, 25, 30, -1})
+        EXPECT_EQ(ColorToRgb(SystemColor(index)), rgb(palette.color(QPalette::Button))) << index;
+    SetSysColorSource(nullptr);
+    EXPECT_EQ(ColorToRgb(SystemColor(0)), DefaultSysColor(SysColor::ButtonFace));
+    EXPECT_EQ(ColorToRgb(SystemColor(9)), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <climits>
@@ -147,6 +148,54 @@ TEST(ZqSpinEdit, KeyboardRefusesCharactersOutsideTheBaseAndALockedEditor) {
     EXPECT_EQ(beeps, 2);
     Key(&edit, Qt::Key_Up);  // stepping still works
     EXPECT_EQ(edit.Value(), 12);
+}
+
+TEST(ZqSpinEdit, ALockedEditorRefusesEveryEditingShortcutAndOnlySteps) {
+    TZqSpinEdit edit;
+    edit.Beep = [] {};
+    edit.SetValue(124);
+    Type(&edit, "5");  // typed while the editor is open: something to undo
+    edit.SetEditorEnabled(false);
+    edit.setCursorPosition(0);
+    for (const QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::DeleteEndOfLine,
+                                                QKeySequence::DeleteStartOfWord, QKeySequence::Delete}) {
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(key)) {
+            const QKeyCombination combination = sequence[0];
+            QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+            QApplication::sendEvent(&edit, &press);
+            EXPECT_EQ(edit.text(), "1245") << sequence.toString().toStdString();
+        }
+    }
+    // Ctrl+K on this desktop, whatever the platform's bindings say.
+    QKeyEvent ctrlK(QEvent::KeyPress, Qt::Key_K, Qt::ControlModifier, QString(QChar(11)));
+    QApplication::sendEvent(&edit, &ctrlK);
+    EXPECT_EQ(edit.text(), "1245");
+    Key(&edit, Qt::Key_Up);
+    EXPECT_EQ(edit.text(), "1246");
+}
+
+TEST(ZqSpinEdit, OpeningTheContextMenuDoesNotLeaveTheField) {
+    QWidget window;
+    TZqSpinEdit edit(&window);
+    int changes = 0;
+    edit.OnChanged = [&](TZqSpinEdit*) { ++changes; };
+    window.show();
+    window.activateWindow();
+    edit.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(edit.hasFocus());
+    edit.setText("0077");
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&edit, &menu);
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(edit.text(), "0077");  // neither re-shown nor committed
+    EXPECT_EQ(changes, 0);
+    popup->close();
+    edit.clearFocus();  // leaving the field does commit
+    EXPECT_EQ(edit.text(), "77");
+    EXPECT_EQ(changes, 1);
 }
 
 TEST(ZqSpinEdit, ReadOnlyArrowsBeepKeepTheValueAndStillFireTheirEvents) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "controls/RepeatTimer.h"
+#include "controls/ScriptedDialogs.h"
 #include "controls/ZqTimer.h"
 
 namespace vok {
@@ -34,6 +35,19 @@ TEST(ZqTimer, AFailingEventIsReportedAndTheTimerGoesOn) {
     timer.SetOnTimer([](TZqTimer&) { throw std::runtime_error("tick failed"); });
     timer.Tick();
     EXPECT_EQ(reported, "tick failed");
+    EXPECT_TRUE(timer.Active());
+}
+
+TEST(ZqTimer, WithoutAHandlerEveryFailureReachesTheStandardReport) {
+    test::ScriptedDialogs dialogs;
+    SetUnhandledReportDialogs(&dialogs);
+    TZqTimer timer;
+    timer.SetOnTimer([](TZqTimer&) { throw std::runtime_error("tick failed"); });
+    timer.Tick();
+    timer.SetOnTimer([](TZqTimer&) { throw 42; });
+    timer.Tick();
+    SetUnhandledReportDialogs(nullptr);
+    EXPECT_EQ(dialogs.Errors(), (std::vector<std::string>{"tick failed.", "Unknown failure."}));
     EXPECT_TRUE(timer.Active());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <memory>
@@ -51,6 +52,64 @@ TEST(ZqWinController, HandlerCanRunTheControlFirstAndSeeTheResult) {
     Type(&edit, "ab");
     EXPECT_EQ(textAfter, "ab");
     EXPECT_EQ(edit.text(), "ab");
+}
+
+// Counts key presses and keeps "x" from the control, like a filter some other part installed.
+class KeyFilter : public QObject {
+public:
+    int keys = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (!IsKey(e)) return false;
+        ++keys;
+        return static_cast<QKeyEvent*>(e)->text() == "x";
+    }
+};
+
+TEST(ZqWinController, FiltersInstalledBeforeTheHookStillRun) {
+    QLineEdit edit;
+    KeyFilter earlier;
+    edit.installEventFilter(&earlier);
+    TZqWinController controller;
+    bool runFirst = false;
+    controller.OnWndProc = [&](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc& next) {
+        if (IsKey(msg) && runFirst) next();
+    };
+    controller.SetControl(&edit);
+    Type(&edit, "ax");  // the hook passes the event on
+    runFirst = true;
+    Type(&edit, "bx");  // the hook runs the rest of the chain itself
+    EXPECT_EQ(earlier.keys, 4);
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+TEST(ZqWinController, AWindowThatRefusesToCloseStaysOpenWhenAHookRanItFirst) {
+    struct Refusing : QWidget {
+        void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    } window;
+    TZqWinController controller;
+    controller.OnWndProc = [](TZqWinController*, QEvent*, bool&, const TZqNextWndProc& next) { next(); };
+    controller.SetControl(&window);
+    window.show();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST(ZqWinController, AnInnerHookSeesAnEventOnceWhenTheOuterOneRanItFirst) {
+    QLineEdit edit;
+    TZqWinController outer, inner;
+    outer.SetPriority(300);
+    int innerKeys = 0;
+    outer.OnWndProc = [](TZqWinController*, QEvent* msg, bool&, const TZqNextWndProc& next) {
+        if (IsKey(msg)) next();  // and leaves Handled false
+    };
+    inner.OnWndProc = [&](TZqWinController*, QEvent* msg, bool& handled, const TZqNextWndProc&) {
+        if (IsKey(msg)) ++innerKeys, handled = true;
+    };
+    outer.SetControl(&edit);
+    inner.SetControl(&edit);
+    Type(&edit, "ab");
+    EXPECT_EQ(innerKeys, 2);
+    EXPECT_EQ(edit.text(), "");
 }
 
 TEST(ZqWinController, InactiveOrWithoutHandlerPassesEverything) {

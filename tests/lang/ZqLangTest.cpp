@@ -184,5 +184,27 @@ TEST_F(LanguageTest, HostileFilesLoadAndReport) {
     EXPECT_EQ(Load(std::string("\0\xff\t\t\r\n\t\0\r\n\x01\tx", 13)), std::string("\0\r\nUnknown section.\r\n", 21));
 }
 
+TEST_F(LanguageTest, ALongKeyOrSectionNameIsCutToAReadableLineInTheReport) {
+    const std::string key(5 << 20, 'k');
+    const std::string errors = Load("\t[Main Form]\r\n" + key + "\tv\r\n\t[" + key + "]\r\n");
+    EXPECT_EQ(errors, "[Main Form]\r\nThe following properties weren't loaded:\r\n  " + key.substr(0, 200) +
+                          "...\r\n\r\n[" + key.substr(0, 199) + "...\r\nUnknown section.\r\n");
+}
+
+TEST(LanguageText, AByteOrderMarkMeansUtf8AndCrAloneEndsLinesBothSaidAsGuesses) {
+    const TZqLanguageText marked = PrepareLanguageText("\xEF\xBB\xBF\t[Main Form]\r\nCaption\t\xC3\xA4\r\n");
+    EXPECT_EQ(marked.Text, "\t[Main Form]\r\nCaption\t\xC3\xA4\r\n");
+    EXPECT_TRUE(marked.Utf8);
+    EXPECT_EQ(marked.Guesses.size(), 1u);
+    const TZqLanguageText mac = PrepareLanguageText("\t[Main Form]\rCaption\tA\nB\r");
+    EXPECT_EQ(mac.Text, "\t[Main Form]\r\nCaption\tA\nB\r\n");
+    EXPECT_FALSE(mac.Utf8);
+    EXPECT_EQ(mac.Guesses.size(), 1u);
+    // A file of CR LF lines keeps a stray CR inside a value, and nothing was guessed.
+    const TZqLanguageText plain = PrepareLanguageText("\t[Main Form]\r\nCaption\ta\rb\r\n");
+    EXPECT_EQ(plain.Text, "\t[Main Form]\r\nCaption\ta\rb\r\n");
+    EXPECT_TRUE(plain.Guesses.empty());
+}
+
 }  // namespace
 }  // namespace vok

@@ -9,7 +9,10 @@
 #include <QMouseEvent>
 #include "controls/ZqSpeedButton.h"
 
+#include <QCheckBox>
+
 #include "controls/ScriptedDialogs.h"
+#include "controls/WindowKeys.h"
 #include "controls/ZqTimer.h"
 #include "controls/ImageView.h"
 #include "move/MoveWindow.h"
@@ -161,6 +164,32 @@ TEST_F(MoveWindow, AHeldArrowRepeatsWhileThePointerStaysOnIt) {
     EXPECT_EQ(Block(folder / "a.bmp"), QPoint(5, 1));
 }
 
+TEST_F(MoveWindow, LeavingAHeldArrowAndComingBackKeepsTheRepeatRhythm) {
+    bool over = true;
+    form->PointerOver = [&](const QWidget*) { return over; };
+    const auto drag = [](QWidget* arrow, QPointF at) {
+        QMouseEvent move(QEvent::MouseMove, at, arrow->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(arrow, &move);
+    };
+    Show({folder / "a.bmp"}, [&](TForm4& f) {
+        SendMouse(f.ZqSpeedButton4, QEvent::MouseButtonPress);
+        f.Timer1->Tick();  // step 1
+        over = false;
+        drag(f.ZqSpeedButton4, QPointF(-30, -30));
+        EXPECT_TRUE(f.Timer1->Active());  // still held
+        EXPECT_EQ(f.Timer1->Interval(), 100);
+        f.Timer1->Tick();  // away: no step
+        over = true;
+        drag(f.ZqSpeedButton4, QPointF(5, 5));
+        EXPECT_EQ(f.Timer1->Interval(), 100);  // no new first pause
+        f.Timer1->Tick();  // step 2
+        SendMouse(f.ZqSpeedButton4, QEvent::MouseButtonRelease);  // the click: step 3
+        EXPECT_FALSE(f.Timer1->Active());
+        f.Button1->click();
+    });
+    EXPECT_EQ(Block(folder / "a.bmp"), QPoint(5, 1));
+}
+
 TEST_F(MoveWindow, AFirstFrameThatCannotLoadKeepsTheWindowShut) {
     bool shown = false;
     Show({folder / "gone.bmp", folder / "a.bmp"}, [&](TForm4&) { shown = true; });
@@ -178,6 +207,59 @@ TEST_F(MoveWindow, WithoutAGridTheFramesStillShowAndTheFileIsNamed) {
     });
     ASSERT_EQ(dialogs.Errors().size(), 1u);
     EXPECT_EQ(dialogs.Errors()[0].rfind(folder / "Grid.pcx" + ": PCX: Invalid PCX file", 0), 0u) << dialogs.Errors()[0];
+}
+
+TEST_F(MoveWindow, UndoTakesBackOneClickAHeldPressOrADragAndOkWritesWhatIsInForce) {
+    form->PointerOver = [](const QWidget*) { return true; };
+    Show({folder / "a.bmp"}, [&](TForm4& f) {
+        for (int i = 0; i < 3; ++i) f.ZqSpeedButton4->click();
+        test::PressKey(&f, Qt::Key_Z, Qt::ControlModifier);
+        // A held arrow (two repeats and its click) and a drag are one step each.
+        SendMouse(f.ZqSpeedButton3, QEvent::MouseButtonPress);
+        f.Timer1->Tick();
+        f.Timer1->Tick();
+        SendMouse(f.ZqSpeedButton3, QEvent::MouseButtonRelease);
+        f.Image1MouseDown(Qt::LeftButton, 5, 5);
+        f.Image1MouseMove(4, 5);
+        f.Image1MouseMove(3, 5);
+        f.Image1MouseUp(Qt::LeftButton, 3, 5);
+        test::PressKey(&f, Qt::Key_Z, Qt::ControlModifier);
+        test::PressKey(&f, Qt::Key_Z, Qt::ControlModifier);
+        test::PressKey(&f, Qt::Key_Y, Qt::ControlModifier);
+        test::PressKey(&f, Qt::Key_Z, Qt::ControlModifier);
+        f.Button1->click();
+    });
+    // Two of the three clicks to the right.
+    EXPECT_EQ(Block(folder / "a.bmp"), QPoint(4, 1));
+}
+
+TEST_F(MoveWindow, PlayShowsEveryFrameOverTheGridWithThePreviousFaintlyUnderIt) {
+    Show({folder / "a.bmp", folder / "b.pcx"}, [&](TForm4& f) {
+        f.SpeedButton2->click();  // "Move": b alone, three down
+        f.ListBox1->setCurrentRow(1);
+        for (int i = 0; i < 3; ++i) f.ZqSpeedButton3->click();
+        f.ListBox1->setCurrentRow(0);
+        f.ZqSpeedButton5->click();
+        ASSERT_TRUE(f.Timer2->Active());
+        const QRgb block = qRgb(200, 0, 0), background = qRgb(0, 0, 200);
+        EXPECT_EQ(f.Image1->Image().pixel(2, 1), block);  // a
+        f.Timer2->Tick();
+        EXPECT_EQ(f.Image1->Image().pixel(2, 4), block);  // b
+        // a's block, faintly: neither a block nor the background.
+        const QRgb onion = f.Image1->Image().pixel(2, 1);
+        EXPECT_NE(onion, block);
+        EXPECT_NE(onion, background);
+        f.CheckBox1->click();
+        EXPECT_EQ(f.Image1->Image().pixel(2, 1), background);
+        // Shifting the selected frame while playing shows when it comes round.
+        f.ZqSpeedButton4->click();
+        f.Timer2->Tick();
+        EXPECT_EQ(f.Image1->Image().pixel(3, 1), block);
+        EXPECT_EQ(f.Image1->Image().pixel(2, 1), background);
+        f.ZqSpeedButton5->click();
+        EXPECT_FALSE(f.Timer2->Active());
+        f.Button2->click();
+    });
 }
 
 }  // namespace

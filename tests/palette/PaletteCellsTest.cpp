@@ -57,6 +57,16 @@ TEST(PaletteCellsTest, ResultKeepsOnlySelectedPositions) {
     EXPECT_EQ(cells.Result()[4], Face);
 }
 
+TEST(PaletteCellsTest, EmptyLinesOfEveryKindStayUnselectedAndEmpty) {
+    // "80000000" and "FFFFFFFE" read as negative values: empty positions like a blank line.
+    const StandardColorTable table = ParseStandardColors({"FF00FF", "80000000", "", "FFFFFFFE", "000000"});
+    PaletteCells cells;
+    cells.Load(table, Face);
+    EXPECT_EQ(cells.EditorPalette[1], Face);
+    const StandardColorTable result = cells.Result();
+    EXPECT_EQ(StandardColorLines(result), (std::vector<std::string>{"FF00FF", "", "", "", "000000"}));
+}
+
 TEST(PaletteCellsTest, LoadTakesThePaletteOfPalettedPicturesOnly) {
     TempFolder folder;
     Bitmap sixteen(2, 2, PixelFormat::Bits4);

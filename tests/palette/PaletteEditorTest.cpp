@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "app/MainWindowFixture.h"
+#include "controls/FileDropEvents.h"
+#include "controls/WindowKeys.h"
 #include "palette/PaletteEditor.h"
 #include "pictures/BmpCodec.h"
 #include "support/TempFolder.h"
@@ -134,6 +136,27 @@ TEST_F(PaletteEditorTest, CancelAndEscapeChangeNothing) {
     };
     form->Button10->click();
     EXPECT_EQ(form->Memo1->toPlainText(), "FFFF00\nFF96FF\nFF64FF\nFF32FF\nFF00FF\n00FFFF\nFF00B4\n00FF00");
+}
+
+TEST_F(PaletteEditorTest, UndoTakesBackDragsColoursAndDroppedPalettesAndOkWritesWhatIsInForce) {
+    Bitmap sixteen(1, 1, PixelFormat::Bits4);
+    sixteen.setColorTable(std::vector<RgbQuad>(16, ToQuad(0x010203)));
+    SaveBitmapToFile(sixteen, "16.bmp");
+    dialogs.AnswerColor(0x0000FF);
+    EditAndOk([&] {
+        Drag(Cell(0), Cell(100));
+        PressKey(editor, Qt::Key_Z, Qt::ControlModifier);
+        Mouse(QEvent::MouseButtonPress, Cell(1), Qt::RightButton);
+        Mouse(QEvent::MouseButtonRelease, Cell(1), Qt::RightButton);
+        // A picture dropped from the file manager gives its palette, as Load does.
+        EXPECT_EQ(DropFiles(editor, {Here("16.bmp")}).Action, Qt::CopyAction);
+        EXPECT_EQ(editor->Cells.EditorPalette[0], 0x010203);
+        PressKey(editor, Qt::Key_Z, Qt::ControlModifier);
+        PressKey(editor, Qt::Key_Z, Qt::ControlModifier);
+        PressKey(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    });
+    // The drag and the dropped palette undone, the new colour of position 1 kept.
+    EXPECT_EQ(form->Memo1->toPlainText(), "FFFF00\n0000FF\nFF64FF\nFF32FF\nFF00FF\n00FFFF\nFF00B4\n00FF00");
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST(Bitmap, SetSizeToZeroAndBack) {
 TEST(Bitmap, PicturesWithoutPixelsCopyNothing) {
     // Zero width or height: no pixel memory, and no copy from or to it.
     const Bitmap source(4, 3, PixelFormat::Bits8);
-    for (const auto [w, h] : {std::pair{0, 3}, std::pair{4, 0}}) {
+    for (const auto& [w, h] : {std::pair{0, 3}, std::pair{4, 0}}) {
         Bitmap empty(w, h, PixelFormat::Bits8);
         empty.copyFrom(source, 0, 0);
         empty.setBottomUp(!empty.bottomUp());

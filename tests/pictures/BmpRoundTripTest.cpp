@@ -47,6 +47,22 @@ std::uint32_t U32(const std::vector<std::uint8_t>& v, std::size_t at) {
 }
 std::uint16_t U16(const std::vector<std::uint8_t>& v, std::size_t at) { return std::uint16_t(v[at] | (v[at + 1] << 8)); }
 
+TEST(BmpWriter, WritesNoFileItsReaderWouldRefuse) {
+    test::TempFolder folder;
+    const std::string name = folder / "out.bmp";
+    Bitmap overlapping(2, 2, PixelFormat::Bits32);
+    overlapping.setCustomLayout({32, Compression::BitFields, 0xFFFF, 0xFF00, 0xFF0000});
+    for (const Bitmap& picture : {Bitmap(0, 3, PixelFormat::Bits24), overlapping}) {
+        try {
+            SaveBitmapToFile(picture, name);
+            ADD_FAILURE() << "saved";
+        } catch (const EFCreateError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + name + "\". ", 0), 0u) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(name));
+    }
+}
+
 TEST(BmpRoundTripTest, EveryDepthComesBackBitForBit) {
     for (PixelFormat f : {PixelFormat::Bits1, PixelFormat::Bits4, PixelFormat::Bits8, PixelFormat::Bits15,
                           PixelFormat::Bits24, PixelFormat::Bits32}) {

@@ -26,7 +26,9 @@ TEST(GenerateShadow, CreatureShadowLandsOnRows173To259) {
         for (int x : {99, 100, 150, 199, 200}) {
             const std::uint8_t v = At(frame, x, y);
             const bool figureRow = y % 3 == 1 && y < 260 && x >= 100 && x < 200;
-            if (figureRow) EXPECT_EQ(v, 40);
+            if (figureRow) {
+                EXPECT_EQ(v, 40);
+            }
             else if (y >= 173 && y < 260 && x >= 100 && x < 200) EXPECT_TRUE(IsShadow(v)) << x << "," << y;
             else EXPECT_EQ(v, 0) << x << "," << y;
         }
@@ -85,7 +87,9 @@ TEST(GenerateShadow, SecondRunAddsOnlyOnBackground) {
     int added = 0;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
-            if (At(once, x, y) != 0) EXPECT_EQ(At(frame, x, y), At(once, x, y));
+            if (At(once, x, y) != 0) {
+                EXPECT_EQ(At(frame, x, y), At(once, x, y));
+            }
             else added += At(frame, x, y) != 0;
         }
     EXPECT_GT(added, 0);

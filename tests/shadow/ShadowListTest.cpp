@@ -148,7 +148,9 @@ TEST_F(ShadowListTest, AllListReadersTakeBareLfLinesAlike) {
     const std::string written = VokListText(doc);
     EXPECT_EQ(written.find("0\r\n7\r\nT.vok\r\n"), 0u);
     for (std::size_t i = 0; i < written.size(); ++i)
-        if (written[i] == '\n') ASSERT_TRUE(i > 0 && written[i - 1] == '\r') << "bare LF written at " << i;
+        if (written[i] == '\n') {
+            ASSERT_TRUE(i > 0 && written[i - 1] == '\r') << "bare LF written at " << i;
+        }
 
     std::vector<std::string> names;
     AppendVokListFrameNames(text, names);

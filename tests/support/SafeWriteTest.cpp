@@ -111,12 +111,16 @@ TEST_F(SafeWriteTest, AReadOnlyFileIsRefusedInAWritableFolder) {
 TEST_F(SafeWriteTest, AReplacedFileKeepsItsModeAndOwner) {
     test::WriteBytes(Path("m.txt"), "old");
     ::chmod(Path("m.txt").c_str(), 0640);
-    if (::geteuid() == 0) ASSERT_EQ(::chown(Path("m.txt").c_str(), 65534, 65534), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(Path("m.txt").c_str(), 65534, 65534), 0);
+    }
     WriteFileSafely(Path("m.txt"), "new", 3);
     struct stat st {};
     ASSERT_EQ(::stat(Path("m.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    if (::geteuid() == 0) EXPECT_EQ(st.st_uid, 65534u);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(st.st_uid, 65534u);
+    }
     EXPECT_EQ(test::ReadBytes(Path("m.txt")), "new");
     // A new file follows the umask.
     const mode_t mask = ::umask(027);

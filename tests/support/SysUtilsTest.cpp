@@ -214,6 +214,17 @@ TEST_F(FileHelpers, EndlessDevicesAreReadWithABound) {
     EXPECT_EQ(ReadFileText(dir_ + "big", 11).size(), 11u);
 }
 
+TEST_F(FileHelpers, AFifoIsRefusedAtOnceInsteadOfWaitedOn) {
+    ASSERT_EQ(::mkfifo((dir_ + "pipe").c_str(), 0600), 0);
+    try {
+        ReadFileText(dir_ + "pipe");
+        FAIL();
+    } catch (const ENotRegularFile& e) {
+        EXPECT_STREQ(e.what(), ("\"" + dir_ + "pipe\" is not a regular file").c_str());
+    }
+    EXPECT_THROW(ReadFileBytes(dir_ + "pipe"), ENotRegularFile);
+}
+
 TEST_F(FileHelpers, DataFilesAreFoundBesideTheProgramOrInTheInstalledFolder) {
     const std::string saved = AppPath();
     fs::create_directories(dir_ + "bin");

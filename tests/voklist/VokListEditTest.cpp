@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "VokListTestText.h"
 #include "support/Errors.h"
@@ -8,6 +9,7 @@
 #include "voklist/VokList.h"
 #include "voklist/VokListEdit.h"
 #include "voklist/VokListFolder.h"
+#include "voklist/VokListUndo.h"
 
 namespace vok {
 namespace {
@@ -96,6 +98,34 @@ TEST(VokListEdit, AFailedSaveKeepsTheListAndItsChanges) {
     // A file where a folder should be: no one may write there, whoever runs the test.
     EXPECT_THROW(edit.SaveList(dir / "file/list.txl"), EOSError);
     EXPECT_TRUE(edit.Modified);
+    EXPECT_EQ(edit.Doc.Groups[0], TMyStrArray{"a.bmp"});
+}
+
+TEST(VokListEdit, UndoGoesBackToTheGroupOfTheChangeAndLeavesLaterGroupsAlone) {
+    TVokListEdit edit;
+    auto change = [&](const std::function<void()>& make) {
+        const TVokListSnapshot before = SnapshotOf(edit);
+        make();
+        return TVokListChange::Between(before, SnapshotOf(edit));
+    };
+    edit.Names = {"a.bmp"};
+    const TVokListChange first = change([&] { edit.Names.push_back("b.bmp"); });
+    edit.ShowGroup(3);
+    EXPECT_TRUE(change([&] { edit.ShowGroup(5); }).Empty());
+    const TVokListChange second = change([&] { edit.Names = {"c.bmp"}; });
+    const TVokListChange hero = change([&] { edit.SetType(4); });
+    hero.Undo(edit);
+    second.Undo(edit);
+    EXPECT_EQ(edit.CurrentGroup, 5);
+    EXPECT_TRUE(edit.Names.empty());
+    first.Undo(edit);
+    EXPECT_EQ(edit.CurrentGroup, 0);
+    EXPECT_EQ(edit.Names, TMyStrArray{"a.bmp"});
+    second.Redo(edit);
+    hero.Redo(edit);
+    EXPECT_EQ(edit.Doc.TypeIndex, 4);
+    edit.ShowGroup(5);
+    EXPECT_EQ(edit.Names, TMyStrArray{"c.bmp"});
     EXPECT_EQ(edit.Doc.Groups[0], TMyStrArray{"a.bmp"});
 }
 

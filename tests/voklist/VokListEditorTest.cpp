@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -11,8 +12,12 @@
 
 #include "VokListTestText.h"
 #include "controls/ContextHint.h"
+#include "controls/FileDropEvents.h"
 #include "controls/LmHintComboBox.h"
 #include "controls/ScriptedDialogs.h"
+#include "controls/WindowKeys.h"
+#include "controls/ZqSpinEdit.h"
+#include "controls/ZqTimer.h"
 #include "pictures/BmpCodec.h"
 #include "support/TempFolder.h"
 #include "voklist/VokListBrowser.h"
@@ -80,6 +85,10 @@ protected:
     TForm5 form{dialogs};
     int shown = 0;
 };
+
+TEST_F(VokListEditor, VokTypeItemsAre13PixelsHighLikeTheCreatureBox) {
+    EXPECT_EQ(form.ComboBox1->view()->sizeHintForRow(0), 13);
+}
 
 TEST_F(VokListEditor, Layout) {
     EXPECT_EQ(form.windowTitle().toStdString(), "VokList Editor");
@@ -309,6 +318,78 @@ TEST_F(VokListEditor, AVanishedFolderEmptiesTheBrowser) {
         EXPECT_EQ(form.ShellListView1->count(), 0);
         Key(form.ShellListView1, Qt::Key_Return);
         form.Button4->click();
+    });
+}
+
+TEST_F(VokListEditor, ClearAllIsUndoneAndRedoneAndUndoingToTheSavedListLeavesNothingToSave) {
+    ShowNew([&] {
+        for (const char* name : {"walk1.bmp", "walk2.bmp", "walk3.bmp"}) AddFromBrowser(name);
+        form.Button7->click();
+        EXPECT_EQ(form.ListBox1->count(), 0);
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"walk1.bmp", "walk2.bmp", "walk3.bmp"}));
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(form.ListBox1->count(), 0);
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        dialogs.AnswerFile(dir / "three.txl");
+        form.ZqSpeedButton3->click();
+        // A change undone is no change: closing asks nothing.
+        form.ComboBox1->setCurrentIndex(4);
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(form.ComboBox1->currentIndex(), 2);
+        test::PressKey(&form, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(form.ComboBox1->currentIndex(), 4);
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        form.Button1->click();
+        form.hide();
+    });
+    EXPECT_EQ(test::ReadBytes(dir / "three.txl"), Header() + CrLfLines({"walk1.bmp", "walk2.bmp", "walk3.bmp  0+"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(VokListEditor, PlayShowsFrameKAfterKTicksAndPassesOverWhatCannotBeRead) {
+    // Frame i has its white column at i: the preview shows it at column 130 + i.
+    for (int i = 0; i < 3; ++i) WritePicture(dir / ("walk" + std::to_string(i + 1) + ".bmp"), 4, 4, i);
+    auto frameShown = [&] {
+        for (int i = 0; i < 3; ++i)
+            if (form.Image1->Image().pixel(130 + i, 106) == qRgb(255, 255, 255)) return i;
+        return -1;
+    };
+    ShowNew([&] {
+        for (const char* name : {"walk1.bmp", "walk2.bmp", "walk3.bmp"}) AddFromBrowser(name);
+        Key(form.ListBox1, Qt::Key_Space);
+        EXPECT_TRUE(form.ZqSpeedButton4->Down());
+        EXPECT_EQ(form.Timer1->Interval(), 100);  // 10 frames a second
+        for (int k = 0; k <= 4; ++k, form.Timer1->Tick()) EXPECT_EQ(frameShown(), k % 3) << k;
+        // At frame 2 now; frame 0 can no longer be read.
+        test::WriteBytes(dir / "walk1.bmp", "BM not a picture");
+        form.Timer1->Tick();
+        EXPECT_EQ(frameShown(), 1);
+        form.ZqSpinEdit1->StepUp(10);
+        EXPECT_EQ(form.Timer1->Interval(), 50);
+        Key(form.ListBox1, Qt::Key_Space);
+        EXPECT_FALSE(form.Timer1->Active());
+        form.ZqSpeedButton4->click();
+        EXPECT_TRUE(form.Timer1->Active());
+        // Another group stops it.
+        form.Button2->click();
+        EXPECT_FALSE(form.Timer1->Active());
+        EXPECT_FALSE(form.ZqSpeedButton4->Down());
+    });
+}
+
+TEST_F(VokListEditor, DroppedPicturesJoinUnlessOutsideTheListsFolderAndUndoAtOnce) {
+    std::filesystem::create_directories(dir / "sub");
+    WritePicture(dir / "sub/deep.bmp", 4, 4);
+    ShowNew([&] {
+        const test::DropResult drop =
+            test::DropFiles(form.ListBox1->viewport(), {dir / "walk2.bmp", dir / "sub/deep.bmp", dir / "walk1.bmp"});
+        // The files stay where they are.
+        EXPECT_EQ(drop.Action, Qt::CopyAction);
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"walk2.bmp", "walk1.bmp"}));
+        test::PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(form.ListBox1->count(), 0);
+        form.hide();
     });
 }
 

@@ -42,7 +42,9 @@ TEST(VokListReader, ZeroNumberedGroupsAreNumberedBySequence) {
     const auto creature = Read(Header("0", "7") + sevenGroups);
     const char* expected[] = {"a", "b", "c", "d", "e", "f", nullptr, "g"};
     for (int g = 0; g < 8; ++g) {
-        if (expected[g]) EXPECT_EQ(creature.Groups[std::size_t(g)], TMyStrArray{expected[g]}) << g;
+        if (expected[g]) {
+            EXPECT_EQ(creature.Groups[std::size_t(g)], TMyStrArray{expected[g]}) << g;
+        }
         else EXPECT_TRUE(creature.Groups[std::size_t(g)].empty()) << "group 6 is skipped";
     }
 
