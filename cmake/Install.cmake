@@ -37,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The shared-library dependencies (Qt 6, the C++ runtime) are read off the programs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window needs a platform plugin, which no library links against, and Qt's own
-# translations for its standard dialogs in the user's language; libspng (PNG
-# pictures) is named as well, although the shared-library scan finds it too.
+# translations for its standard dialogs in the user's language; libspng (PNG pictures) is
+# named as well, although the shared-library scan finds it too.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libspng0")
 include(CPack)

@@ -169,10 +169,10 @@ void TForm1::ExposeDialogTexts() {
     expose("SavePictureDialog1", SavePictureDialog1);
     expose("SavePictureDialog2", SavePictureDialog2);
     expose("OpenDialog4", OpenDialog4);
-    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
-    ExposeProgressTexts(this, "ProgressDialog2", ProgressDialog2);
     expose("OpenPictureDialog5", OpenPictureDialog5);
     expose("SaveDialog5", SaveDialog5);
+    ExposeProgressTexts(this, "ProgressDialog1", ProgressDialog1);
+    ExposeProgressTexts(this, "ProgressDialog2", ProgressDialog2);
 }
 
 void TForm1::WrapSplitButton() {

@@ -98,7 +98,7 @@ void TForm1::Button14Click() {
     ReduceSettings settings;
     settings.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
     settings.extension = ".bmp";
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     ReduceFiles(frames, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
 }
 
@@ -107,7 +107,7 @@ void TForm1::Button15Click() {
     if (!dialogs_.OpenFile(OpenDialog4) || !dialogs_.SaveFile(SaveDialog5)) return;
     PrepareSettings settings;
     settings.reduce.options = ColourOptions{CheckBox3->isChecked(), CheckBox4->isChecked()};
-    TProgressDialog progress(this, "Writing frames...");
+    TProgressDialog progress(this, ProgressDialog2);
     const PrepareSummary summary =
         PrepareList(OpenDialog4.FileName, ExtractFilePath(SaveDialog5.FileName), StandardColorTable, settings, &progress);
     MessageOptions message;
