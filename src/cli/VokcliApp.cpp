@@ -26,6 +26,8 @@ std::unique_ptr<VokcliApp> BuildVokcliApp() {
     for (const CliCommand& command : commands) {
         CLI::App* sub = cli->app.add_subcommand(command.name, command.summary);
         sub->footer("Example:\n  " + command.example);
+        // --jobs may stand after the command too: "vokcli prepare --jobs 2 ...".
+        sub->fallthrough();
         RunCommand run = command.declare(*sub);
         const ApplyPngReading applyPngReading = DeclarePngReading(*sub);
         cli->runs.emplace_back(sub, [sub, run, applyPngReading] {
