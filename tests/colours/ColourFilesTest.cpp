@@ -224,7 +224,9 @@ TEST(ColourFiles, OutputDoesNotDependOnTheThreadCount) {
             targets.push_back(dir / ("t" + std::to_string(k) + ".bmp"));
             SaveBitmapToFile(FigureFrame(20 + k, 15 + k % 4, k + 1), targets.back());
         }
-        ReduceFiles(files, reduced.Path(), kDefaults, ReduceSettings{.dither = true});
+        ReduceSettings dithered;
+        dithered.dither = true;
+        ReduceFiles(files, reduced.Path(), kDefaults, dithered);
         const SplitRecord record = CombineFiles(files, dir / "All.bmp", kDefaults, {});
         SaveBitmapToFile(ReduceLosslessly(LoadBitmapFromFile(dir / "All.bmp"), kDefaults), dir / "r.bmp");
         SplitFile(dir / "r.bmp", record, split.Path(), kDefaults, 3, {});
