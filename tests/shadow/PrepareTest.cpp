@@ -36,7 +36,7 @@ struct PreparedFolder {
 TEST(Prepare, GivesByteForByteWhatReduceTheListCopyAndGenerateShadowGive) {
     PreparedFolder f;
     test::TempFolder one, three;
-    const test::VokcliResult run = test::RunVokcliWords({"prepare", "--quiet", "-o", one.Path(), f.src / "list.txl"});
+    const test::VokcliResult run = test::RunVokcliWords({"prepare", "--quiet", "--jobs", "3", "-o", one.Path(), f.src / "list.txl"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("4 frames, 3 distinct"), std::string::npos) << run.out;
 
