@@ -140,9 +140,10 @@ Bitmap DecodePng(const std::uint8_t* data, std::size_t size, const PngReading& r
 }
 
 Bitmap LoadPngFromFile(const std::string& fileName) {
-    TZqByteArray bytes;
+    // Read as the PCX reader reads: into memory that is not cleared first.
+    UnfilledBytes bytes;
     try {
-        bytes = ReadFileBytes(fileName);
+        bytes = ReadFileBytesUnfilled(fileName);
     } catch (const EOSError& e) {
         RaiseOpenError(fileName, e.code());
     }
