@@ -69,5 +69,7 @@ private:
 };
 // Appends one coded row: runs of at most 48, read in pieces of 1024 bytes.
 void PcxRleEncode(const std::uint8_t* row, std::size_t size, std::vector<std::uint8_t>& stream);
+// The same into `out`, which has room for 2 * size bytes; returns the end of what it wrote.
+std::uint8_t* PcxRleEncode(const std::uint8_t* row, std::size_t size, std::uint8_t* out);
 
 }  // namespace vok

@@ -1,5 +1,6 @@
 // Run-length coding of PCX pixel data.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "pcx/Pcx.h"
@@ -54,6 +55,17 @@ std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t siz
     return out;
 }
 
+namespace {
+
+// True when none of the eight bytes is a count byte (192 or more: both top bits set).
+bool AllLiteral(const std::uint8_t* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return ((w & (w << 1)) & 0x8080808080808080u) == 0;
+}
+
+}  // namespace
+
 bool PcxRleRows::read(std::uint8_t* out, std::size_t n) {
     for (;;) {
         const std::size_t run = std::min(pending_, n);
@@ -61,7 +73,14 @@ bool PcxRleRows::read(std::uint8_t* out, std::size_t n) {
         out += run;
         n -= run;
         pending_ -= run;
-        // Literal bytes need no state: copy them while they come.
+        // Literal bytes need no state: copy them while they come, eight at a time
+        // while eight are literals.
+        while (n >= 8 && end_ - next_ >= 8 && AllLiteral(next_)) {
+            std::memcpy(out, next_, 8);
+            out += 8;
+            next_ += 8;
+            n -= 8;
+        }
         while (n > 0 && next_ < end_ && *next_ < 192) {
             *out++ = *next_++;
             --n;
@@ -75,53 +94,69 @@ bool PcxRleRows::read(std::uint8_t* out, std::size_t n) {
     }
 }
 
-namespace {
 
-std::uint8_t* PutRun(std::uint8_t* out, std::uint8_t value, std::size_t n) {
-    if (n == 1 && value < 192) {
-        *out++ = value;
-    } else {
-        *out++ = std::uint8_t(192 + n);
-        *out++ = value;
+std::uint8_t* PcxRleEncode(const std::uint8_t* row, std::size_t size, std::uint8_t* out) {
+    constexpr std::size_t kPiece = 1024;
+    constexpr std::size_t kLongestRun = 48;
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    // The first byte of a loaded word is its lowest.
+    static_assert(std::endian::native == std::endian::little);
+    // The row is read in pieces of 1024 bytes; a run of 2 to 47 bytes that reaches the end
+    // of a full piece is not written but begins the next piece, so it may go on there.
+    std::size_t i = 0;
+    while (i < size) {
+        const std::size_t end = std::min(size, i + kPiece);
+        const bool full = i + kPiece <= size;
+        while (i < end) {
+            // Eight bytes below 192 that each differ from the byte after them are eight
+            // runs of 1: copied as they are.
+            while (end - i >= 8 && size - i >= 9) {
+                std::uint64_t a, b;
+                std::memcpy(&a, row + i, 8);
+                std::memcpy(&b, row + i + 1, 8);
+                const std::uint64_t same = a ^ b;
+                if ((((same - kOnes) & ~same) | (a & (a << 1))) & kHighs) break;
+                std::memcpy(out, row + i, 8);
+                out += 8;
+                i += 8;
+            }
+            if (i == end) break;
+            const std::uint8_t value = row[i];
+            const std::size_t longest = std::min(end - i, kLongestRun);
+            // The run's length, eight bytes compared at a time while eight are left.
+            const std::uint64_t pattern = value * kOnes;
+            std::size_t n = 1;
+            while (n < longest) {
+                if (longest - n >= 8) {
+                    std::uint64_t w;
+                    std::memcpy(&w, row + i + n, 8);
+                    const std::uint64_t differs = w ^ pattern;
+                    if (differs == 0) {
+                        n += 8;
+                        continue;
+                    }
+                    n += std::size_t(std::countr_zero(differs) / 8);
+                    break;
+                }
+                if (row[i + n] != value) break;
+                ++n;
+            }
+            if (full && i + n == end && n >= 2 && n < kLongestRun) break;
+            // A run of 1 below 192 is the byte itself; any other run is a count and the byte.
+            const bool alone = n == 1 && value < 192;
+            out[0] = alone ? value : std::uint8_t(192 + n);
+            out[1] = value;
+            out += alone ? 1 : 2;
+            i += n;
+        }
     }
     return out;
 }
 
-}  // namespace
-
 void PcxRleEncode(const std::uint8_t* row, std::size_t size, std::vector<std::uint8_t>& stream) {
-    constexpr std::size_t kPiece = 1024;
-    constexpr std::size_t kLongestRun = 48;
-    std::uint8_t piece[kPiece];
-    // At most two bytes for each byte of the row.
     const std::size_t start = stream.size();
     stream.resize(start + 2 * size);
-    std::uint8_t* out = stream.data() + start;
-    std::size_t carry = 0;
-    std::size_t pos = 0;
-    while (pos < size || carry > 0) {
-        const std::size_t take = std::min(kPiece - carry, size - pos);
-        std::memcpy(piece + carry, row + pos, take);
-        pos += take;
-        const std::size_t filled = carry + take;
-        const bool full = filled == kPiece;
-        carry = 0;
-        std::size_t i = 0;
-        while (i < filled) {
-            const std::uint8_t value = piece[i];
-            std::size_t n = 1;
-            while (n < kLongestRun && i + n < filled && piece[i + n] == value) ++n;
-            // A short run at the end of a full piece may go on in the next one.
-            if (full && i + n == filled && n >= 2 && n < kLongestRun) {
-                std::memmove(piece, piece + i, n);
-                carry = n;
-                break;
-            }
-            out = PutRun(out, value, n);
-            i += n;
-        }
-    }
-    stream.resize(std::size_t(out - stream.data()));
+    stream.resize(std::size_t(PcxRleEncode(row, size, stream.data() + start) - stream.data()));
 }
 
 }  // namespace vok

@@ -69,7 +69,7 @@ void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
     }
     bytesPerLine += bytesPerLine % 2;
 
-    std::vector<std::uint8_t> out(128, 0);
+    UnfilledBytes out(128, 0);
     out[0] = 10;
     out[1] = 5;
     out[2] = 1;
@@ -104,7 +104,9 @@ void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
             break;
         default: BgrToPlanes(row, width, bytesPerLine, stored.data()); break;
         }
-        PcxRleEncode(stored.data(), stored.size(), out);
+        const std::size_t at = out.size();
+        out.resize(at + 2 * stored.size());
+        out.resize(std::size_t(PcxRleEncode(stored.data(), stored.size(), out.data() + at) - out.data()));
     }
     if (format == PixelFormat::Bits8) {
         const std::size_t at = out.size();

@@ -180,10 +180,8 @@ Bitmap MakePicture(const BmpLayout& l) {
                                                            : format);
     if (format == PixelFormat::Custom) b.setCustomLayout(custom);
     b.setBottomUp(!l.topDown);
-    if (IsRle(l))
-        b.setSize(int(l.width), int(l.height));
-    else
-        b.setSizeUnfilled(int(l.width), int(l.height));
+    // Every byte is written by the decoder or the reader, padding included.
+    b.setSizeUnfilled(int(l.width), int(l.height));
     return b;
 }
 
@@ -279,10 +277,10 @@ Bitmap LoadBitmapFile(const std::string& fileName) {
         const BmpLayout l = ReadHeaders(bytes.data(), held, size);
         Bitmap bitmap = PreparePicture(l, bytes.data(), size);
         if (IsRle(l)) {
-            bytes.resize(size - l.pixelOffset);
-            held = ReadFully(fd, bytes.data(), bytes.size(), l.pixelOffset, error);
+            UnfilledBytes stream(size - l.pixelOffset);
+            held = ReadFully(fd, stream.data(), stream.size(), l.pixelOffset, error);
             if (error != 0) RaiseOpenError(fileName, error);
-            DecodeRle(bytes.data(), held, l.bitCount, bitmap);
+            DecodeRle(stream.data(), held, l.bitCount, bitmap);
         } else {
             const std::size_t n = PixelBytes(bitmap, l, size);
             if (ReadFully(fd, bitmap.bits(), n, l.pixelOffset, error) != n) {

@@ -88,6 +88,21 @@ TEST(PcxRle, ShortRunsAtTheEndOfAPieceGoOnInTheNext) {
     EXPECT_EQ(PcxRleDecode(coded.data(), coded.size()), row);
 }
 
+TEST(PcxRle, ACarriedRunMovesEveryLaterPieceEnd) {
+    // Ten 5s carried from byte 1020 start the second piece there, so it ends at 2044, not
+    // 2048: the run of four 6s that starts at 2043 is cut after its first byte.
+    Bytes row;
+    for (int i = 0; i < 1020; ++i) row.push_back(std::uint8_t(1 + i % 2));
+    row.insert(row.end(), 10, 5);
+    for (int i = 1030; i < 2043; ++i) row.push_back(std::uint8_t(1 + i % 2));
+    row.insert(row.end(), 4, 6);
+    for (int i = 0; i < 40; ++i) row.push_back(std::uint8_t(1 + i % 2));
+    const Bytes coded = Encoded(row);
+    const Bytes tail(coded.end() - 44, coded.end() - 40);
+    EXPECT_EQ(tail, (Bytes{1, 6, 195, 6}));
+    EXPECT_EQ(PcxRleDecode(coded.data(), coded.size()), row);
+}
+
 TEST(PcxRle, DecodingRunsOnAcrossPiecesAndDropsATrailingCount) {
     Bytes coded(1023, 3);
     coded.insert(coded.end(), {197, 9, 0, 203});  // the pair straddles the piece end; a lone count ends it

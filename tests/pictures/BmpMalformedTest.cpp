@@ -206,6 +206,27 @@ TEST(BmpMalformedTest, RleDeltasAbsoluteRunsAndEarlyEnd) {
     EXPECT_EQ(Row(early, 1), (std::vector<int>{3, 0, 0, 0}));
 }
 
+TEST(BmpMalformedTest, RleGapsAndRowPaddingReadAsZeroWhateverTheMemoryHeld) {
+    // The 8-bit decoder writes into memory that is not cleared first; a freed picture of
+    // the same size, full of 0xAA, is what the allocator tends to hand out next.
+    const Bytes file = MakeFile(5, 3, 8, 1, GreyTable(16), {2, 7, 0, 2, 1, 1, 2, 9, 0, 0, 1, 3});
+    for (int round = 0; round < 3; ++round) {
+        {
+            Bitmap dirty(5, 0, PixelFormat::Bits8);
+            dirty.setSizeUnfilled(5, 3);
+            std::memset(dirty.bits(), 0xAA, dirty.byteSize());
+        }
+        Bitmap b = Decode(file);
+        const Bytes bytes(b.bits(), b.bits() + b.byteSize());
+        Bytes expected(b.byteSize(), 0);
+        const std::size_t stride = b.stride();
+        expected[0] = expected[1] = 7;
+        expected[stride + 3] = expected[stride + 4] = 9;
+        expected[2 * stride] = 3;
+        EXPECT_EQ(bytes, expected);
+    }
+}
+
 TEST(BmpMalformedTest, CoreHeaderWithThreeByteEntries) {
     // 12-byte header: 16-bit width and height, palette entries blue, green, red.
     Bytes v(26);
