@@ -36,7 +36,7 @@ for target in "${targets[@]}"; do
   start=$(date +%s)
   echo "== $target: $seconds s from $(find "$corpus" -type f | wc -l) corpus files"
   # Only one fuzzing process at a time, at the lowest priority: the machine is shared.
-  if ! nice -n 19 "$build/fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  if ! nice -n 19 "$build/fuzz/$target" -max_total_time="$seconds" -max_len=1024 -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$corpus" >"$build/$target.log" 2>&1; then
     echo "!! $target: finding after $(( $(date +%s) - start )) s; see $build/$target.log and $findings/" >&2
     tail -n 40 "$build/$target.log" >&2
@@ -46,7 +46,7 @@ for target in "${targets[@]}"; do
   # The kept corpus: the smallest set of inputs that reaches everything both sets reach.
   merged=$build/merged/$target
   rm -rf "$merged" && mkdir -p "$merged"
-  nice -n 19 "$build/fuzz/$target" -merge=1 -max_len=4096 "$merged" "$corpus" "$work" >"$build/$target.merge.log" 2>&1
+  nice -n 19 "$build/fuzz/$target" -merge=1 -max_len=1024 "$merged" "$corpus" "$work" >"$build/$target.merge.log" 2>&1
   rm -rf "$corpus" && mv "$merged" "$corpus"
   echo "   corpus: $(find "$corpus" -type f | wc -l) files, $(du -sk "$corpus" | cut -f1) KiB"
 done
