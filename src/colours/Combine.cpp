@@ -6,6 +6,7 @@
 
 #include "support/FileNameOrder.h"
 #include "support/Errors.h"
+#include "support/UnfilledBytes.h"
 #include "support/WorkPool.h"
 
 namespace vok {
@@ -35,6 +36,9 @@ Bitmap Combine(const std::vector<Bitmap>& frames, std::vector<Bitmap>* release, 
     // Every pixel is drawn or filled below, so the memory is not cleared first.
     Bitmap combined(0, 0, PixelFormat::Bits24);
     combined.setSizeUnfilled(int(width), height);
+    // Frames are drawn a column at a time and freed once drawn: the picture then takes
+    // memory as the frames give theirs back.
+    if (release) AdviseSmallPages(combined.bits(), combined.byteSize());
     const std::uint32_t fill = colors[0] >= 0 ? std::uint32_t(colors[0]) & 0xFFFFFF : 0;
     // Each frame covers its columns down to its own height; the background shows below it.
     std::vector<int> left(frames.size() + 1, 0);

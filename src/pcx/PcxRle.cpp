@@ -94,55 +94,79 @@ bool PcxRleRows::read(std::uint8_t* out, std::size_t n) {
     }
 }
 
+namespace {
+
+constexpr std::size_t kPiece = 1024;
+constexpr std::size_t kLongestRun = 48;
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+// The first byte of a word loaded from memory is its lowest.
+static_assert(std::endian::native == std::endian::little);
+
+// Bit k set when the byte at base + k ends a run in the piece that ends at `end`: it
+// differs from the byte after it, or it is the piece's last byte (or lies past it).
+std::uint64_t RunEnds(const std::uint8_t* row, std::size_t base, std::size_t end) {
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu, kHighs = 0x8080808080808080u;
+    std::uint64_t ends = 0;
+    std::size_t k = 0;
+    for (; k < 64 && base + k + 9 <= end; k += 8) {
+        std::uint64_t a, b;
+        std::memcpy(&a, row + base + k, 8);
+        std::memcpy(&b, row + base + k + 1, 8);
+        const std::uint64_t x = a ^ b;
+        // The top bit of each byte that is not 0, gathered into eight bits.
+        const std::uint64_t differs = (((x & kLows) + kLows) | x) & kHighs;
+        ends |= (((differs >> 7) * 0x0102040810204080u) >> 56) << k;
+    }
+    for (; k < 64 && base + k + 1 < end; ++k) ends |= std::uint64_t(row[base + k] != row[base + k + 1]) << k;
+    if (k < 64) ends |= ~std::uint64_t(0) << k;
+    return ends;
+}
+
+// The length of the run of row[i], at most `longest`, eight bytes compared at a time.
+std::size_t RunLength(const std::uint8_t* row, std::size_t i, std::size_t longest) {
+    const std::uint8_t value = row[i];
+    const std::uint64_t pattern = value * kOnes;
+    std::size_t n = 1;
+    while (n < longest) {
+        if (longest - n >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, row + i + n, 8);
+            const std::uint64_t differs = w ^ pattern;
+            if (differs == 0) {
+                n += 8;
+                continue;
+            }
+            return n + std::size_t(std::countr_zero(differs) / 8);
+        }
+        if (row[i + n] != value) break;
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
 
 std::uint8_t* PcxRleEncode(const std::uint8_t* row, std::size_t size, std::uint8_t* out) {
-    constexpr std::size_t kPiece = 1024;
-    constexpr std::size_t kLongestRun = 48;
-    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-    // The first byte of a loaded word is its lowest.
-    static_assert(std::endian::native == std::endian::little);
     // The row is read in pieces of 1024 bytes; a run of 2 to 47 bytes that reaches the end
     // of a full piece is not written but begins the next piece, so it may go on there.
     std::size_t i = 0;
     while (i < size) {
         const std::size_t end = std::min(size, i + kPiece);
         const bool full = i + kPiece <= size;
+        std::size_t base = i;
+        std::uint64_t ends = RunEnds(row, base, end);
         while (i < end) {
-            // Eight bytes below 192 that each differ from the byte after them are eight
-            // runs of 1: copied as they are.
-            while (end - i >= 8 && size - i >= 9) {
-                std::uint64_t a, b;
-                std::memcpy(&a, row + i, 8);
-                std::memcpy(&b, row + i + 1, 8);
-                const std::uint64_t same = a ^ b;
-                if ((((same - kOnes) & ~same) | (a & (a << 1))) & kHighs) break;
-                std::memcpy(out, row + i, 8);
-                out += 8;
-                i += 8;
+            if (i - base >= 64) {
+                base = i;
+                ends = RunEnds(row, base, end);
             }
-            if (i == end) break;
-            const std::uint8_t value = row[i];
+            const std::uint64_t rest = ends >> (i - base);
             const std::size_t longest = std::min(end - i, kLongestRun);
-            // The run's length, eight bytes compared at a time while eight are left.
-            const std::uint64_t pattern = value * kOnes;
-            std::size_t n = 1;
-            while (n < longest) {
-                if (longest - n >= 8) {
-                    std::uint64_t w;
-                    std::memcpy(&w, row + i + n, 8);
-                    const std::uint64_t differs = w ^ pattern;
-                    if (differs == 0) {
-                        n += 8;
-                        continue;
-                    }
-                    n += std::size_t(std::countr_zero(differs) / 8);
-                    break;
-                }
-                if (row[i + n] != value) break;
-                ++n;
-            }
+            const std::size_t n = rest != 0 ? std::min<std::size_t>(std::size_t(std::countr_zero(rest)) + 1, longest)
+                                            : RunLength(row, i, longest);
             if (full && i + n == end && n >= 2 && n < kLongestRun) break;
             // A run of 1 below 192 is the byte itself; any other run is a count and the byte.
+            const std::uint8_t value = row[i];
             const bool alone = n == 1 && value < 192;
             out[0] = alone ? value : std::uint8_t(192 + n);
             out[1] = value;

@@ -6,6 +6,7 @@
 #include "pcx/Pcx.h"
 #include "pictures/BmpCodec.h"
 #include "support/Errors.h"
+#include "support/WorkPool.h"
 #include "support/ZqSysUtils.h"
 
 namespace vok {
@@ -69,7 +70,7 @@ void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
     }
     bytesPerLine += bytesPerLine % 2;
 
-    UnfilledBytes out(128, 0);
+    std::uint8_t out[128] = {};
     out[0] = 10;
     out[1] = 5;
     out[2] = 1;
@@ -84,37 +85,56 @@ void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
     Put16(&out[66], bytesPerLine);
     Put16(&out[68], 1);
 
-    constexpr std::size_t kPiece = 256 * 1024;
-    out.reserve(kPiece + 2 * bytesPerLine * planes + 769);
-    std::vector<std::uint8_t> stored(bytesPerLine * planes);
-    for (int y = 0; y < height; ++y) {
-        if (out.size() >= kPiece) {
-            if (!put(out.data(), out.size())) return;
-            out.clear();
-        }
+    // The stored form of one row: its bytes, or its planes.
+    const std::size_t storedBytes = bytesPerLine * planes;
+    const auto store = [&](int y, std::uint8_t* stored) {
         const std::uint8_t* row = picture.scanLine(y);
         switch (format) {
         case PixelFormat::Bits1:
-        case PixelFormat::Bits8:
-            std::memcpy(stored.data(), row, format == PixelFormat::Bits1 ? (std::size_t(width) + 7) / 8 : std::size_t(width));
+        case PixelFormat::Bits8: {
+            const std::size_t used = format == PixelFormat::Bits1 ? (std::size_t(width) + 7) / 8 : std::size_t(width);
+            std::memcpy(stored, row, used);
+            std::memset(stored + used, 0, storedBytes - used);
             break;
-        case PixelFormat::Bits4:
-            std::fill(stored.begin(), stored.end(), 0);
-            NibblesToPlanes(row, width, bytesPerLine, stored.data());
-            break;
-        default: BgrToPlanes(row, width, bytesPerLine, stored.data()); break;
         }
-        const std::size_t at = out.size();
-        out.resize(at + 2 * stored.size());
-        out.resize(std::size_t(PcxRleEncode(stored.data(), stored.size(), out.data() + at) - out.data()));
+        case PixelFormat::Bits4:
+            std::memset(stored, 0, storedBytes);
+            NibblesToPlanes(row, width, bytesPerLine, stored);
+            break;
+        default:
+            std::memset(stored, 0, storedBytes);
+            BgrToPlanes(row, width, bytesPerLine, stored);
+            break;
+        }
+    };
+    // Rows are coded a batch at a time, the batch's runs of rows in parallel, and handed
+    // on in order: the file is the same on any number of threads, and no more than a
+    // batch of it is held.
+    constexpr int kBatchRows = 64;
+    constexpr std::size_t kRuns = 8;
+    std::vector<UnfilledBytes> coded(kRuns);
+    if (!put(out, sizeof out)) return;
+    for (int top = 0; top < height; top += kBatchRows) {
+        const int rows = std::min(kBatchRows, height - top);
+        const std::size_t runs = ParallelRanges(std::size_t(rows), kRuns, [&](std::size_t run, std::size_t first, std::size_t last) {
+            UnfilledBytes stored(storedBytes);
+            UnfilledBytes& piece = coded[run];
+            piece.resize(2 * storedBytes * (last - first));
+            std::uint8_t* end = piece.data();
+            for (std::size_t y = first; y < last; ++y) {
+                store(top + int(y), stored.data());
+                end = PcxRleEncode(stored.data(), storedBytes, end);
+            }
+            piece.resize(std::size_t(end - piece.data()));
+        });
+        for (std::size_t run = 0; run < runs; ++run)
+            if (!put(coded[run].data(), coded[run].size())) return;
     }
     if (format == PixelFormat::Bits8) {
-        const std::size_t at = out.size();
-        out.resize(at + 769, 0);
-        out[at] = 12;
-        PutTriples(&out[at + 1], picture.colorTable(), 256);
+        std::uint8_t palette[769] = {12};
+        PutTriples(&palette[1], picture.colorTable(), 256);
+        put(palette, sizeof palette);
     }
-    put(out.data(), out.size());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "pcx/PictureFiles.h"
 #include "pictures/QPix.h"
 #include "support/TempFolder.h"
+#include "support/WorkerCount.h"
 
 namespace vok {
 namespace {
@@ -136,6 +137,23 @@ TEST(PcxRoundTrip, EveryFormatComesBackPixelForPixel) {
             const Bytes file = EncodePcx(picture);
             EXPECT_EQ(DecodePcx(file.data(), file.size()), picture) << w << " wide, " << int(format);
         }
+}
+
+TEST(PcxRoundTrip, TallPicturesAreTheSameFileOnAnyNumberOfThreads) {
+    // Rows are coded in parallel batches: 150 rows make two full batches and a part.
+    for (const PixelFormat format : {PixelFormat::Bits4, PixelFormat::Bits8, PixelFormat::Bits24}) {
+        const Bitmap picture = Pattern(1100, 150, format);
+        Bytes one;
+        {
+            test::WorkerCountFor threads(1);
+            one = EncodePcx(picture);
+        }
+        for (const int count : {2, 8}) {
+            test::WorkerCountFor threads(count);
+            EXPECT_EQ(EncodePcx(picture), one) << count << " threads, " << int(format);
+        }
+        EXPECT_EQ(DecodePcx(one.data(), one.size()), picture);
+    }
 }
 
 TEST(PcxRoundTrip, FormatsWithoutACaseAreSavedAs24Bits) {
