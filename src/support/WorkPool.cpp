@@ -3,12 +3,14 @@
 #include "support/WorkPool.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <pthread.h>
 #include <stop_token>
 #include <thread>
 #include <vector>
@@ -22,9 +24,24 @@ thread_local bool t_insideItem = false;
 
 class WorkerThreads {
 public:
+    // The pool of this process. A child forked from a process whose threads had started
+    // has none of them: it starts a pool of its own and never touches the parent's copy,
+    // whose lock may have been held by a thread that does not exist in the child.
     static WorkerThreads& Shared() {
-        static WorkerThreads pool;
-        return pool;
+        static const int forkHandler = ::pthread_atfork(nullptr, nullptr, [] {
+            abandoned_ = current_.load();
+            current_.store(nullptr);
+        });
+        (void)forkHandler;
+        WorkerThreads* pool = current_.load();
+        if (pool == nullptr) {
+            auto* fresh = new WorkerThreads;
+            if (current_.compare_exchange_strong(pool, fresh))
+                pool = fresh;
+            else
+                delete fresh;
+        }
+        return *pool;
     }
 
     // Hands `task` to `copies` threads; the caller learns from the task itself when all are done.
@@ -34,11 +51,6 @@ public:
             while (int(threads_.size()) < copies) threads_.emplace_back([this](std::stop_token stop) { serve(stop); });
             for (int k = 0; k < copies; ++k) queue_.push_back(task);
         }
-        wake_.notify_all();
-    }
-
-    ~WorkerThreads() {
-        for (auto& t : threads_) t.request_stop();
         wake_.notify_all();
     }
 
@@ -56,6 +68,10 @@ private:
             task();
         }
     }
+
+    // Never freed: the threads wait for work until the process ends.
+    static inline std::atomic<WorkerThreads*> current_{nullptr};
+    static inline WorkerThreads* abandoned_ = nullptr;
 
     std::mutex mutex_;
     std::condition_variable_any wake_;

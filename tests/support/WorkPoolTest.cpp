@@ -5,6 +5,8 @@
 #include <chrono>
 #include <thread>
 #include <vector>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/WorkPool.h"
 #include "support/WorkerCount.h"
@@ -32,6 +34,25 @@ TEST(WorkPool, TheFirstFailureInOrderIsRaisedAndNoLaterItemWrites) {
         }
         for (std::size_t i = 0; i < wrote.size(); ++i) EXPECT_EQ(wrote[i], i < 20 ? 1 : 0) << threads << " " << i;
     }
+}
+
+TEST(WorkPool, AForkedChildRunsLoopsOnThreadsOfItsOwn) {
+    // The parent's threads are running; the child has none of them and must not wait for them.
+    test::WorkerCountFor count(4);
+    std::atomic<int> items{0};
+    ParallelFor(8, [&](const WorkItem&) { ++items; });
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        ::alarm(20);
+        std::atomic<int> done{0};
+        ParallelFor(64, [&](const WorkItem&) { ++done; });
+        ::_exit(done == 64 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    EXPECT_EQ(items, 8);
 }
 
 TEST(WorkPool, StoppingWritesNothingMoreAndRaisesCancelled) {
