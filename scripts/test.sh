@@ -16,7 +16,8 @@ if [ "${CI:-}" = true ] && grep -q '(Skipped)' build/ctest.log; then
   exit 1
 fi
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOK_GUI=OFF -DVOK_BENCH=OFF -DVOK_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOK_GUI=OFF -DVOK_BENCH=OFF -DVOK_SANITIZE=ON \
+  -DVOK_TEST_SHARDS=4 >/dev/null
 cmake --build build-asan -j "$jobs" --target core_tests vokcli fuzz_targets
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 300

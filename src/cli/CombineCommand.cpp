@@ -36,7 +36,7 @@ RunCommand DeclareCombine(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"combine",
+const CliRegistrar combineRegistrar({"combine",
                               "Join frames into one 24-bit picture with a strip of every standard colour, for "
                               "reducing to one palette in a paint program",
                               "vokcli combine -o work/All.bmp frames/*.bmp", DeclareCombine});

@@ -44,7 +44,7 @@ RunCommand DeclareConvert(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"convert", "Read a picture and write it again, in its own format or as 24 bits",
+const CliRegistrar convertRegistrar({"convert", "Read a picture and write it again, in its own format or as 24 bits",
                               "vokcli convert frame.bmp frame.pcx --bits 24", DeclareConvert});
 
 }  // namespace

@@ -35,7 +35,7 @@ RunCommand DeclareGenerate(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"generate-shadow",
+const CliRegistrar generateShadowRegistrar({"generate-shadow",
                               "Draw the shadow and selection outline of every frame of a VokList and save the "
                               "frames; prints the base line used",
                               "vokcli generate-shadow --base-line 260 knight.txl", DeclareGenerate});

@@ -53,7 +53,7 @@ RunCommand DeclareInfo(CLI::App& app) {
     return [files] { return RunInfo(*files); };
 }
 
-const CliRegistrar registrar({"info", "Print the size, depth and colour-table size of pictures",
+const CliRegistrar infoRegistrar({"info", "Print the size, depth and colour-table size of pictures",
                               "vokcli info frames/*.bmp", DeclareInfo});
 
 }  // namespace

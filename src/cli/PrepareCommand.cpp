@@ -45,7 +45,7 @@ RunCommand DeclarePrepare(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"prepare",
+const CliRegistrar prepareRegistrar({"prepare",
                               "Turn a VokList of renders into game-ready frames: reduce --to bmp --reserve 2,3,8 "
                               "into FOLDER, the list copied there with .bmp names, then generate-shadow on the copy",
                               "vokcli prepare -o ready knight.txl", DeclarePrepare});

@@ -49,7 +49,7 @@ RunCommand DeclareReduce(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"reduce",
+const CliRegistrar reduceRegistrar({"reduce",
                               "Reduce frames to 8-bit frames with one shared palette, the standard colours at their "
                               "positions: combine, a colour reduction and split in one step",
                               "vokcli reduce --to bmp -o ready renders/*.png", DeclareReduce});

@@ -38,7 +38,7 @@ RunCommand DeclareShift(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"shift",
+const CliRegistrar shiftRegistrar({"shift",
                               "Shift frames by whole pixels inside their own size, as the Move Monster window's "
                               "OK does in Move All mode",
                               "vokcli shift --dx 3 --dy -2 frames/*.bmp", DeclareShift});

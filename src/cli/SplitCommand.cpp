@@ -47,7 +47,7 @@ RunCommand DeclareSplit(CLI::App& app) {
     };
 }
 
-const CliRegistrar registrar({"split",
+const CliRegistrar splitRegistrar({"split",
                               "Cut a reduced combined picture back into 8-bit frames with the standard colours at "
                               "their palette positions",
                               "vokcli split --tolerance 3 --parts work/All.bmp.parts -o frames work/All.bmp",

@@ -23,7 +23,7 @@ using namespace vok::test;
 
 namespace {
 
-const StandardColorTable kDefaults = DefaultStandardColors();
+using test::kDefaults;
 
 Bitmap Figure(int w, int h, int seed) {
     Bitmap b = PatternFrame(w, h, std::uint32_t(kDefaults[0]), std::uint32_t(kDefaults[1]), 5, seed);

@@ -18,7 +18,7 @@ using namespace vok::test;
 
 namespace {
 
-const StandardColorTable kDefaults = DefaultStandardColors();
+using test::kDefaults;
 
 Bitmap FigureFrame(int w, int h, int seed) {
     Bitmap b = PatternFrame(w, h, std::uint32_t(kDefaults[0]), std::uint32_t(kDefaults[4]), 7, seed);

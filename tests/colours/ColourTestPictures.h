@@ -11,6 +11,9 @@
 
 namespace vok::test {
 
+// The standard colour list the program starts with.
+inline const StandardColorTable kDefaults = DefaultStandardColors();
+
 // An 8-bit picture whose colour table holds the given colours (0x00BBGGRR), every pixel at `fill`.
 inline Bitmap Paletted(int width, int height, const std::vector<std::uint32_t>& colors, std::uint8_t fill = 0) {
     Bitmap b(width, height, PixelFormat::Bits8);

@@ -13,7 +13,7 @@ using namespace vok::test;
 
 namespace {
 
-const StandardColorTable kDefaults = DefaultStandardColors();
+using test::kDefaults;
 const std::uint32_t kMagenta = RGB(255, 0, 255);
 
 // An 8-bit picture with the default colours at 0..7 and plain colours above;

@@ -22,7 +22,7 @@ Palette256 PaletteOf(const std::vector<std::uint32_t>& colors) {
 
 std::uint32_t ColorAt(const Palette256& p, int i) { return ToColor(p[i]); }
 
-const StandardColorTable kDefaults = DefaultStandardColors();
+using test::kDefaults;
 
 }  // namespace
 

@@ -5,12 +5,12 @@
 
 #include "pictures/Bitmap.h"
 #include "pictures/PixelFormatPrint.h"
+#include "pictures/TestColors.h"
 
 namespace vok {
 namespace {
 
-constexpr std::uint32_t kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
-                        kWhite = RGB(255, 255, 255), kBlack = 0;
+using test::kBlack, test::kBlue, test::kGreen, test::kRed, test::kWhite;
 
 std::vector<RgbQuad> Table(std::initializer_list<std::uint32_t> colors) {
     std::vector<RgbQuad> t;

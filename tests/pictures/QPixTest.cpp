@@ -5,12 +5,12 @@
 #include "pictures/PixelFormatPrint.h"
 #include "pictures/QPix.h"
 #include "support/Errors.h"
+#include "pictures/TestColors.h"
 
 namespace vok {
 namespace {
 
-constexpr std::uint32_t kWhite = RGB(255, 255, 255), kBlack = 0, kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0),
-                        kBlue = RGB(0, 0, 255);
+using test::kBlack, test::kBlue, test::kGreen, test::kRed, test::kWhite;
 
 Bitmap Make(PixelFormat f, int w, int h, bool bottomUp = true, std::vector<std::uint32_t> colors = {}) {
     Bitmap b(w, h, f);
