@@ -88,6 +88,7 @@ void EncodePcxTo(const Bitmap& picture, const ContentPut& put) {
     // The stored form of one row: its bytes, or its planes.
     const std::size_t storedBytes = bytesPerLine * planes;
     const auto store = [&](int y, std::uint8_t* stored) {
+        if (storedBytes == 0) return;  // a picture no pixel wide
         const std::uint8_t* row = picture.scanLine(y);
         switch (format) {
         case PixelFormat::Bits1:
