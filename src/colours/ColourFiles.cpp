@@ -20,18 +20,25 @@ namespace vok {
 SplitRecord CombineFiles(const std::vector<std::string>& files, const std::string& outFile,
                          const StandardColorTable& colors, const ColourOptions& options, IProgress* progress) {
     const std::vector<std::string> sorted = CombineOrder(files);
-    std::vector<Bitmap> frames(sorted.size());
-    ParallelFor(sorted.size(), [&](const WorkItem& item) { frames[item.index()] = LoadPicture(sorted[item.index()]); },
-                progress);
+    // Every frame is loaded once to learn its size, so that nothing is written unless all
+    // load; each is loaded again when it is drawn, so the frames are never all held beside
+    // the combined picture.
+    std::vector<FrameSize> sizes(sorted.size());
+    ParallelFor(sorted.size(), [&](const WorkItem& item) {
+        const Bitmap frame = LoadPicture(sorted[item.index()]);
+        sizes[item.index()] = {frame.width(), frame.height()};
+    }, progress);
     // A stop after the last frame loaded still comes before the picture is written.
     CheckProgress(progress, int(sorted.size()), int(sorted.size()));
     SplitRecord record;
     for (std::size_t k = 0; k < sorted.size(); ++k) {
         record.PartNames.push_back(ExtractFileName(sorted[k]));
-        record.PartWidths.push_back(frames[k].width());
-        record.PartHeights.push_back(frames[k].height());
+        record.PartWidths.push_back(sizes[k].width);
+        record.PartHeights.push_back(sizes[k].height);
     }
-    const Bitmap combined = CombinePictures(std::move(frames), colors, options);
+    const Bitmap combined = CombinePictures(
+        sizes, [&](std::size_t k, Bitmap& holder) -> const Bitmap& { return holder = LoadPicture(sorted[k]); }, colors,
+        options);
     // An old record must never stand beside the new picture: it goes first, and the
     // caller writes the new one after the picture is in place.
     RemoveSplitRecord(SplitRecordFileName(outFile));

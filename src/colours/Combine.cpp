@@ -6,7 +6,6 @@
 
 #include "support/FileNameOrder.h"
 #include "support/Errors.h"
-#include "support/UnfilledBytes.h"
 #include "support/WorkPool.h"
 
 namespace vok {
@@ -18,15 +17,16 @@ int CombineStripCount(const StandardColorTable& colors, const ColourOptions& opt
 
 namespace {
 
-// `release`, when given, is `frames` itself: each frame is freed once drawn.
-Bitmap Combine(const std::vector<Bitmap>& frames, std::vector<Bitmap>* release, const StandardColorTable& colors,
+// Draws frame k, of the size sizes[k], where the layout puts it. `frame(k, holder)` gives
+// the frame: one already in memory, or one it loads into `holder`, freed once drawn.
+Bitmap Combine(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
                const ColourOptions& options) {
     const int strips = CombineStripCount(colors, options);
     std::int64_t width = std::int64_t(kStripWidth) * strips;
     int height = 0;
-    for (const Bitmap& frame : frames) {
-        width += frame.width();
-        height = std::max(height, frame.height());
+    for (const FrameSize& size : sizes) {
+        width += size.width;
+        height = std::max(height, size.height);
     }
     // Three bytes a pixel, rows padded to four: keep the row size within an int as well.
     if (width > (INT_MAX - 3) / 3)
@@ -36,19 +36,19 @@ Bitmap Combine(const std::vector<Bitmap>& frames, std::vector<Bitmap>* release, 
     // Every pixel is drawn or filled below, so the memory is not cleared first.
     Bitmap combined(0, 0, PixelFormat::Bits24);
     combined.setSizeUnfilled(int(width), height);
-    // Frames are drawn a column at a time and freed once drawn: the picture then takes
-    // memory as the frames give theirs back.
-    if (release) AdviseSmallPages(combined.bits(), combined.byteSize());
     const std::uint32_t fill = colors[0] >= 0 ? std::uint32_t(colors[0]) & 0xFFFFFF : 0;
     // Each frame covers its columns down to its own height; the background shows below it.
-    std::vector<int> left(frames.size() + 1, 0);
-    for (std::size_t k = 0; k < frames.size(); ++k) left[k + 1] = left[k] + frames[k].width();
-    ParallelFor(frames.size(), [&](const WorkItem& item) {
-        const Bitmap& frame = frames[item.index()];
-        const int x = left[item.index()];
-        combined.draw(x, 0, frame);
-        combined.fillRect(x, frame.height(), x + frame.width(), height, fill);
-        if (release) (*release)[item.index()] = Bitmap();
+    std::vector<int> left(sizes.size() + 1, 0);
+    for (std::size_t k = 0; k < sizes.size(); ++k) left[k + 1] = left[k] + sizes[k].width;
+    ParallelFor(sizes.size(), [&](const WorkItem& item) {
+        const std::size_t k = item.index();
+        Bitmap holder;
+        const Bitmap& picture = frame(k, holder);
+        if (picture.width() != sizes[k].width || picture.height() != sizes[k].height)
+            throw Exception("A frame changed its size while the frames were combined");
+        const int x = left[k];
+        combined.draw(x, 0, picture);
+        combined.fillRect(x, picture.height(), x + picture.width(), height, fill);
     });
     int x = left.back();
     if (!options.noStandardColors) {
@@ -64,17 +64,23 @@ Bitmap Combine(const std::vector<Bitmap>& frames, std::vector<Bitmap>* release, 
     return combined;
 }
 
+std::vector<FrameSize> SizesOf(const std::vector<Bitmap>& frames) {
+    std::vector<FrameSize> sizes;
+    for (const Bitmap& f : frames) sizes.push_back({f.width(), f.height()});
+    return sizes;
+}
+
 }  // namespace
 
 Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                        const ColourOptions& options) {
-    return Combine(frames, nullptr, colors, options);
+    return Combine(SizesOf(frames), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; }, colors,
+                   options);
 }
 
-Bitmap CombinePictures(std::vector<Bitmap>&& frames, const StandardColorTable& colors, const ColourOptions& options) {
-    Bitmap combined = Combine(frames, &frames, colors, options);
-    frames.clear();
-    return combined;
+Bitmap CombinePictures(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
+                       const ColourOptions& options) {
+    return Combine(sizes, frame, colors, options);
 }
 
 std::vector<std::string> CombineOrder(std::vector<std::string> files) {

@@ -37,10 +37,6 @@ void* AllocateMappedBlock(std::size_t bytes) {
     return start + skip;
 }
 
-void AdviseSmallPages(void* block, std::size_t bytes) {
-    if (bytes >= kHugeBlock) ::madvise(block, Rounded(bytes), MADV_NOHUGEPAGE);
-}
-
 void FreeMappedBlock(void* block, std::size_t bytes) {
     if (bytes < kHugeBlock)
         std::free(block);

@@ -18,10 +18,6 @@ inline constexpr std::size_t kMappedBlock = std::size_t(128) << 10;
 inline constexpr std::size_t kHugeBlock = std::size_t(2) << 20;
 void* AllocateMappedBlock(std::size_t bytes);
 void FreeMappedBlock(void* block, std::size_t bytes);
-// For a block from AllocateMappedBlock that is written a narrow column at a time across all
-// its rows: ordinary pages, so only what has been written is in memory, not a huge page
-// around every row touched.
-void AdviseSmallPages(void* block, std::size_t bytes);
 
 template <class T>
 struct UnfilledAllocator : std::allocator<T> {

@@ -5,6 +5,7 @@
 
 #include "colours/ColourTestPictures.h"
 #include "colours/Combine.h"
+#include "support/Errors.h"
 #include "support/FileNameOrder.h"
 
 namespace vok {
@@ -54,6 +55,21 @@ TEST(Combine, FramesSideBySideThenOneStripPerColour) {
         EXPECT_EQ(c.colorAt(320 + 200 * s + 199, 89), std::uint32_t(colors[s])) << s;
     }
     EXPECT_EQ(c.colorAt(320 + 1600, 45), RGB(1, 2, 3));
+}
+
+TEST(Combine, FramesLoadedWhenDrawnGiveTheSamePictureAndMustKeepTheirSize) {
+    const std::vector<Bitmap> frames = ThreeFrames();
+    const std::vector<FrameSize> sizes{{100, 80}, {120, 90}, {100, 80}};
+    const Bitmap loaded = CombinePictures(
+        sizes, [&](std::size_t k, Bitmap& holder) -> const Bitmap& { return holder = frames[k]; },
+        DefaultStandardColors(), {});
+    EXPECT_EQ(loaded, CombinePictures(frames, DefaultStandardColors(), {}));
+    // A frame that changed between its two loads stops the picture.
+    const std::vector<FrameSize> stale{{100, 80}, {120, 80}, {100, 80}};
+    EXPECT_THROW(CombinePictures(
+                     stale, [&](std::size_t k, Bitmap& holder) -> const Bitmap& { return holder = frames[k]; },
+                     DefaultStandardColors(), {}),
+                 Exception);
 }
 
 TEST(Combine, NoStandardColorsLeavesOneBackgroundStripOrNone) {
