@@ -130,12 +130,7 @@ void TJvPcx::LoadFromStream(const std::uint8_t* data, std::size_t size) {
 }
 
 Bitmap LoadPcxFromFile(const std::string& fileName) {
-    UnfilledBytes bytes;
-    try {
-        bytes = ReadFileBytesUnfilled(fileName);
-    } catch (const EOSError& e) {
-        RaiseOpenError(fileName, e.code());
-    }
+    const UnfilledBytes bytes = ReadPictureFileBytes(fileName);
     return DecodePcx(bytes.data(), bytes.size());
 }
 

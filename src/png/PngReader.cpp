@@ -140,13 +140,7 @@ Bitmap DecodePng(const std::uint8_t* data, std::size_t size, const PngReading& r
 }
 
 Bitmap LoadPngFromFile(const std::string& fileName) {
-    // Read as the PCX reader reads: into memory that is not cleared first.
-    UnfilledBytes bytes;
-    try {
-        bytes = ReadFileBytesUnfilled(fileName);
-    } catch (const EOSError& e) {
-        RaiseOpenError(fileName, e.code());
-    }
+    const UnfilledBytes bytes = ReadPictureFileBytes(fileName);
     try {
         return DecodePng(bytes.data(), bytes.size(), CurrentPngReading());
     } catch (const EPngError& e) {

@@ -110,21 +110,30 @@ int OpenFileForReading(const std::string& path, struct stat& st) {
     return fd;
 }
 
-TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
+// ReadWhole with the file named in its failure.
+template <class Buffer>
+Buffer ReadWholeNamed(const std::string& path, std::size_t limit) {
     try {
-        return ReadWhole<TZqByteArray>(path, limit);
+        return ReadWhole<Buffer>(path, limit);
     } catch (Exception& e) {
         e.nameFile(path);
         throw;
     }
 }
 
+TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit) {
+    return ReadWholeNamed<TZqByteArray>(path, limit);
+}
+
 UnfilledBytes ReadFileBytesUnfilled(const std::string& path, std::size_t limit) {
+    return ReadWholeNamed<UnfilledBytes>(path, limit);
+}
+
+UnfilledBytes ReadPictureFileBytes(const std::string& fileName) {
     try {
-        return ReadWhole<UnfilledBytes>(path, limit);
-    } catch (Exception& e) {
-        e.nameFile(path);
-        throw;
+        return ReadFileBytesUnfilled(fileName);
+    } catch (const EOSError& e) {
+        RaiseOpenError(fileName, e.code());
     }
 }
 

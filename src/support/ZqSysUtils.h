@@ -27,6 +27,9 @@ int OpenFileForReading(const std::string& path, struct stat& st);
 TZqByteArray ReadFileBytes(const std::string& path, std::size_t limit = SIZE_MAX);
 // The same into a buffer that is not cleared before the file is read into it.
 UnfilledBytes ReadFileBytesUnfilled(const std::string& path, std::size_t limit = SIZE_MAX);
+// A picture file whole, read as ReadFileBytesUnfilled; a file it cannot read raises the
+// pictures' open error naming it.
+UnfilledBytes ReadPictureFileBytes(const std::string& fileName);
 // The whole file byte for byte, no newline or encoding conversion.
 std::string ReadFileText(const std::string& path, std::size_t limit = SIZE_MAX);
 // Creates missing folders, truncates an existing file; raises EOSError.
