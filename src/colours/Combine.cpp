@@ -17,10 +17,18 @@ int CombineStripCount(const StandardColorTable& colors, const ColourOptions& opt
 
 namespace {
 
+std::vector<FrameSize> SizesOf(const std::vector<Bitmap>& frames) {
+    std::vector<FrameSize> sizes;
+    for (const Bitmap& f : frames) sizes.push_back({f.width(), f.height()});
+    return sizes;
+}
+
+}  // namespace
+
 // Draws frame k, of the size sizes[k], where the layout puts it. `frame(k, holder)` gives
 // the frame: one already in memory, or one it loads into `holder`, freed once drawn.
-Bitmap Combine(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
-               const ColourOptions& options) {
+Bitmap CombinePictures(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
+                       const ColourOptions& options) {
     const int strips = CombineStripCount(colors, options);
     std::int64_t width = std::int64_t(kStripWidth) * strips;
     int height = 0;
@@ -64,23 +72,10 @@ Bitmap Combine(const std::vector<FrameSize>& sizes, const FrameSource& frame, co
     return combined;
 }
 
-std::vector<FrameSize> SizesOf(const std::vector<Bitmap>& frames) {
-    std::vector<FrameSize> sizes;
-    for (const Bitmap& f : frames) sizes.push_back({f.width(), f.height()});
-    return sizes;
-}
-
-}  // namespace
-
 Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                        const ColourOptions& options) {
-    return Combine(SizesOf(frames), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; }, colors,
-                   options);
-}
-
-Bitmap CombinePictures(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
-                       const ColourOptions& options) {
-    return Combine(sizes, frame, colors, options);
+    return CombinePictures(SizesOf(frames), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; },
+                           colors, options);
 }
 
 std::vector<std::string> CombineOrder(std::vector<std::string> files) {
