@@ -57,10 +57,17 @@ std::vector<std::uint8_t> PcxRleDecode(const std::uint8_t* data, std::size_t siz
 
 namespace {
 
-// True when none of the eight bytes is a count byte (192 or more: both top bits set).
-bool AllLiteral(const std::uint8_t* p) {
+// Eight bytes as one word, the first byte lowest.
+std::uint64_t Load8(const std::uint8_t* p) {
+    static_assert(std::endian::native == std::endian::little);
     std::uint64_t w;
     std::memcpy(&w, p, 8);
+    return w;
+}
+
+// True when none of the eight bytes is a count byte (192 or more: both top bits set).
+bool AllLiteral(const std::uint8_t* p) {
+    const std::uint64_t w = Load8(p);
     return ((w & (w << 1)) & 0x8080808080808080u) == 0;
 }
 
@@ -99,8 +106,6 @@ namespace {
 constexpr std::size_t kPiece = 1024;
 constexpr std::size_t kLongestRun = 48;
 constexpr std::uint64_t kOnes = 0x0101010101010101u;
-// The first byte of a word loaded from memory is its lowest.
-static_assert(std::endian::native == std::endian::little);
 
 // Bit k set when the byte at base + k ends a run in the piece that ends at `end`: it
 // differs from the byte after it, or it is the piece's last byte (or lies past it).
@@ -109,10 +114,7 @@ std::uint64_t RunEnds(const std::uint8_t* row, std::size_t base, std::size_t end
     std::uint64_t ends = 0;
     std::size_t k = 0;
     for (; k < 64 && base + k + 9 <= end; k += 8) {
-        std::uint64_t a, b;
-        std::memcpy(&a, row + base + k, 8);
-        std::memcpy(&b, row + base + k + 1, 8);
-        const std::uint64_t x = a ^ b;
+        const std::uint64_t x = Load8(row + base + k) ^ Load8(row + base + k + 1);
         // The top bit of each byte that is not 0, gathered into eight bits.
         const std::uint64_t differs = (((x & kLows) + kLows) | x) & kHighs;
         ends |= (((differs >> 7) * 0x0102040810204080u) >> 56) << k;
@@ -129,9 +131,7 @@ std::size_t RunLength(const std::uint8_t* row, std::size_t i, std::size_t longes
     std::size_t n = 1;
     while (n < longest) {
         if (longest - n >= 8) {
-            std::uint64_t w;
-            std::memcpy(&w, row + i + n, 8);
-            const std::uint64_t differs = w ^ pattern;
+            const std::uint64_t differs = Load8(row + i + n) ^ pattern;
             if (differs == 0) {
                 n += 8;
                 continue;
