@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 #include "colours/Combine.h"
 #include "colours/PaletteReducer.h"
@@ -35,15 +37,32 @@ PaletteLayout ReduceLayout(const StandardColorTable& colors, const ColourOptions
     return layout;
 }
 
+namespace {
+
+// The colour 0x00BBGGRR of the blue, green and red bytes at p, read as one word with the
+// byte after them, turned round and shifted down.
+std::uint32_t LoadBgr(const std::uint8_t* p) {
+    static_assert(std::endian::native == std::endian::little);
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return __builtin_bswap32(v) >> 8;
+}
+
+}  // namespace
+
 void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
     const std::uint8_t* row = picture.scanLine(y);
     const int width = picture.width();
     switch (picture.pixelFormat()) {
-    case PixelFormat::Bits24:
-        for (int x = 0; x < width; ++x, row += 3) out[x] = RGB(row[2], row[1], row[0]);
+    case PixelFormat::Bits24: {
+        // The last pixel is read by its bytes: the row may end right after it.
+        int x = 0;
+        for (; x + 1 < width; ++x, row += 3) out[x] = LoadBgr(row);
+        if (x < width) out[x] = RGB(row[2], row[1], row[0]);
         return;
+    }
     case PixelFormat::Bits32:
-        for (int x = 0; x < width; ++x, row += 4) out[x] = RGB(row[2], row[1], row[0]);
+        for (int x = 0; x < width; ++x, row += 4) out[x] = LoadBgr(row);
         return;
     case PixelFormat::Bits8: {
         std::array<std::uint32_t, 256> table{};  // entries past the colour table are black
@@ -59,27 +78,29 @@ void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
 
 FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                            const ReduceSettings& settings)
+    : FrameReducer(
+          frames.size(), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; }, colors, settings) {}
+
+FrameReducer::FrameReducer(std::size_t count, const FrameSource& frame, const StandardColorTable& colors,
+                           const ReduceSettings& settings)
     : settings_(settings), layout_(ReduceLayout(colors, settings.options)) {
     std::erase_if(layout_.freePositions, [&](std::uint8_t p) {
         return std::find(settings.reserve.begin(), settings.reserve.end(), p) != settings.reserve.end();
     });
     // The frames are counted side by side; counts add up the same in any order.
     const bool shared = WorkerCount() > 1;
-    ParallelFor(frames.size(), [&](const WorkItem& item) {
-        const Bitmap& frame = frames[item.index()];
-        std::vector<std::uint32_t> row(std::size_t(frame.width()));
-        for (int y = 0; y < frame.height(); ++y) {
-            ReadRowColors(frame, y, row.data());
+    ParallelFor(count, [&](const WorkItem& item) {
+        Bitmap holder;
+        const Bitmap& picture = frame(item.index(), holder);
+        std::vector<std::uint32_t> row(std::size_t(picture.width()));
+        for (int y = 0; y < picture.height(); ++y) {
+            ReadRowColors(picture, y, row.data());
             if (shared) positions_.addConcurrently(row.data(), row.size());
             else positions_.add(row.data(), row.size());
         }
     });
     std::vector<WeightedColor> picture = positions_.distinct();
-    const auto isSpecial = [&](const WeightedColor& c) {
-        const auto it = std::lower_bound(layout_.special.begin(), layout_.special.end(), std::make_pair(c.color, std::uint8_t(0)));
-        return it != layout_.special.end() && it->first == c.color;
-    };
-    std::erase_if(picture, isSpecial);
+    std::erase_if(picture, [&](const WeightedColor& c) { return specialPosition(c.color) >= 0; });
     if (!picture.empty() && layout_.freePositions.empty())
         throw Exception("The standard colours take all 256 palette positions; none is left for the pictures' own colours");
 
@@ -89,14 +110,34 @@ FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColo
     for (std::size_t k = 0; k < reduced_.size(); ++k) reducedIndex_[layout_.freePositions[k]] = int(k);
     // From here on the table tells each colour of the frames where it goes.
     ParallelRanges(picture.size(), 32, [&](std::size_t, std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i)
-            positions_[picture[i].color] = layout_.freePositions[std::size_t(nearest_.find(picture[i].color))];
+        for (std::size_t i = first; i < last; ++i) positions_[picture[i].color] = place(picture[i].color);
     });
-    for (const auto& [color, position] : layout_.special) positions_[color] = kSpecial | position;
+    for (const auto& [color, position] : layout_.special) positions_[color] = kKnown | kSpecial | position;
+}
+
+int FrameReducer::specialPosition(std::uint32_t color) const {
+    const auto it = std::lower_bound(layout_.special.begin(), layout_.special.end(), std::make_pair(color, std::uint8_t(0)));
+    return it != layout_.special.end() && it->first == color ? it->second : -1;
+}
+
+std::uint32_t FrameReducer::place(std::uint32_t color) const {
+    if (const int p = specialPosition(color); p >= 0) return kKnown | kSpecial | std::uint32_t(p);
+    if (!reduced_.empty()) return kKnown | layout_.freePositions[std::size_t(nearest_.find(color))];
+    // Only a frame that changed after its colours were counted can bring a colour here
+    // when the palette holds no picture colour: it takes the nearest standard colour as is.
+    std::vector<std::uint32_t> standard;
+    for (const auto& s : layout_.special) standard.push_back(s.first);
+    const int k = NearestColor(standard).find(color);
+    return kKnown | kSpecial | (k < 0 ? 0u : layout_.special[std::size_t(k)].second);
+}
+
+std::uint32_t FrameReducer::target(std::uint32_t color) const {
+    const std::uint32_t t = positions_[color];
+    return t & kKnown ? t : place(color);
 }
 
 void FrameReducer::reduceRow(const std::uint32_t* colors, int width, std::uint8_t* out) const {
-    for (int x = 0; x < width; ++x) out[x] = std::uint8_t(positions_[colors[x]]);
+    for (int x = 0; x < width; ++x) out[x] = std::uint8_t(target(colors[x]));
 }
 
 // Floyd-Steinberg in sixteenths: 7 to the right, 3, 5 and 1 to the row below. Standard-colour
@@ -105,9 +146,9 @@ void FrameReducer::ditherRow(const std::uint32_t* colors, int width, std::uint8_
                              std::vector<int>& below) const {
     std::fill(below.begin(), below.end(), 0);
     for (int x = 0; x < width; ++x) {
-        const std::uint32_t target = positions_[colors[x]];
-        if (target & kSpecial) {
-            out[x] = std::uint8_t(target);
+        const std::uint32_t where = target(colors[x]);
+        if (where & kSpecial) {
+            out[x] = std::uint8_t(where);
             continue;
         }
         int* e = &here[std::size_t(x + 1) * 3];
@@ -120,8 +161,8 @@ void FrameReducer::ditherRow(const std::uint32_t* colors, int width, std::uint8_
         }
         // The entry of the colour without its error is near: it bounds the search.
         const std::uint8_t position =
-            moved ? layout_.freePositions[std::size_t(nearest_.find(want[0], want[1], want[2], reducedIndex_[target]))]
-                  : std::uint8_t(target);
+            moved ? layout_.freePositions[std::size_t(nearest_.find(want[0], want[1], want[2], reducedIndex_[where & 0xFF]))]
+                  : std::uint8_t(where);
         out[x] = position;
         const RgbQuad got = layout_.palette[position];
         const int error[3] = {want[0] - got.red, want[1] - got.green, want[2] - got.blue};
@@ -167,24 +208,26 @@ std::pair<int, int> ReduceFilesTo(const std::vector<std::string>& files, const s
                 sortedTargets.push_back(targets[k]);
                 break;
             }
-    std::vector<Bitmap> frames(sorted.size());
-    ParallelFor(sorted.size(), [&](const WorkItem& item) {
-        const std::string& file = sorted[item.index()];
+    // Every frame is loaded once to count its colours, so that nothing is written unless all
+    // load; each is loaded again when it is reduced, so the frames are never all held at once.
+    const FrameSource load = [&](std::size_t k, Bitmap& holder) -> const Bitmap& {
+        const std::string& file = sorted[k];
         try {
-            frames[item.index()] = LoadPicture(file);
+            return holder = LoadPicture(file);
         } catch (const EInvalidGraphic& e) {
             // Among thousands of frames the user needs to know which one.
             if (std::string(e.what()).find('"' + file + '"') != std::string::npos) throw;
             throw EInvalidGraphic("\"" + file + "\": " + e.what());
         }
-    });
-    const FrameReducer reducer(frames, colors, settings);
+    };
+    const FrameReducer reducer(sorted.size(), load, colors, settings);
     ParallelFor(
-        frames.size(),
+        sorted.size(),
         [&](const WorkItem& item) {
             const std::size_t k = item.index();
-            const Bitmap out = reducer.reduce(frames[k]);
-            frames[k] = Bitmap();
+            Bitmap holder;
+            const Bitmap out = reducer.reduce(load(k, holder));
+            holder = Bitmap();
             if (item.readyToWrite()) SavePicture(out, sortedTargets[k]);
         },
         progress);

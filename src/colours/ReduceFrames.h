@@ -9,6 +9,7 @@
 
 #include "colours/ColourCounts.h"
 #include "colours/ColourOptions.h"
+#include "colours/Combine.h"
 #include "colours/NearestColor.h"
 #include "colours/Split.h"
 #include "colours/StandardColors.h"
@@ -43,12 +44,18 @@ public:
     // Counts the colours of the frames and makes the shared palette. Raises
     // vok::Exception when the frames have picture colours but no position is free.
     FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors, const ReduceSettings& settings);
+    // The same for frames that need not all be in memory at once: frame(k, holder) gives
+    // frame k of `count`, one held elsewhere or one it loads into `holder`, which is freed
+    // as soon as its colours are counted. It may be called from several threads at once.
+    FrameReducer(std::size_t count, const FrameSource& frame, const StandardColorTable& colors,
+                 const ReduceSettings& settings);
 
     const Palette256& palette() const { return layout_.palette; }
     // Picture colours the palette holds, and the positions they could take.
     int pictureColors() const { return int(reduced_.size()); }
     int freePositions() const { return int(layout_.freePositions.size()); }
-    // One of the frames given to the constructor as an 8-bit picture with the palette.
+    // One of the frames given to the constructor as an 8-bit picture with the palette. A
+    // colour the frames did not have (the frame changed since) goes to the nearest entry.
     Bitmap reduce(const Bitmap& frame) const;
 
 private:
@@ -56,11 +63,18 @@ private:
     void ditherRow(const std::uint32_t* colors, int width, std::uint8_t* out, std::vector<int>& here,
                    std::vector<int>& below) const;
 
-    static constexpr std::uint32_t kSpecial = 0x100;
+    // The palette position of a standard colour that keeps its place, else -1.
+    int specialPosition(std::uint32_t color) const;
+    // Where a colour goes, as the table below holds it.
+    std::uint32_t place(std::uint32_t color) const;
+    std::uint32_t target(std::uint32_t color) const;
+
+    static constexpr std::uint32_t kSpecial = 0x100, kKnown = 0x200;
     ReduceSettings settings_;
     PaletteLayout layout_;
     std::vector<std::uint32_t> reduced_;  // the picture colours, in free-position order
-    ColourCounts positions_;              // colour -> position, kSpecial set for standard colours
+    // colour -> position, kSpecial set for standard colours, kKnown for every colour counted
+    ColourCounts positions_;
     std::array<int, 256> reducedIndex_{};  // position -> index into reduced_
     NearestColor nearest_{std::vector<std::uint32_t>{}};
 };
@@ -68,9 +82,10 @@ private:
 // The colours of row y as 0x00BBGGRR, whatever the picture's layout.
 void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out);
 
-// Loads every frame before writing any; writes each as an 8-bit picture to folder + its
-// name (with the settings' extension), or beside itself when the folder is empty. Frames written before a failing
-// save stay written.
+// Loads every frame before writing any, and again when it reduces it, so the frames are
+// never all held at once; writes each as an 8-bit picture to folder + its name (with the
+// settings' extension), or beside itself when the folder is empty. Frames written before
+// a failing save stay written.
 void ReduceFiles(const std::vector<std::string>& files, const std::string& folder, const StandardColorTable& colors,
                  const ReduceSettings& settings,
                  IProgress* progress = nullptr);

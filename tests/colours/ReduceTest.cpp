@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
 #include <set>
 
@@ -232,6 +233,26 @@ TEST(Reduce, DitheringChangesOnlyPictureColours) {
     const std::vector<Bitmap> few{Cycle(9, 9, Colours(20))};
     const FrameReducer exact(few, DefaultStandardColors(), dither);
     EXPECT_EQ(exact.reduce(few[0]), FrameReducer(few, DefaultStandardColors(), {}).reduce(few[0]));
+}
+
+TEST(Reduce, AFrameThatChangedSinceItsColoursWereCountedTakesTheNearestEntries) {
+    // Counted from a source, as the files are; the frame reduced afterwards brings colours
+    // the count never saw.
+    const std::vector<std::uint32_t> counted{RGB(10, 10, 10), RGB(200, 50, 50), kShadow};
+    std::atomic<int> loads = 0;
+    const FrameSource source = [&](std::size_t k, Bitmap& holder) -> const Bitmap& {
+        ++loads;
+        return holder = Cycle(4 + int(k), 3, counted);
+    };
+    const FrameReducer reducer(2, source, DefaultStandardColors(), {});
+    EXPECT_EQ(loads, 2);
+    const Bitmap out = reducer.reduce(Cycle(3, 1, {RGB(12, 9, 11), RGB(190, 60, 40), kBackground}));
+    EXPECT_EQ(out.colorAt(0, 0), RGB(10, 10, 10));
+    EXPECT_EQ(out.colorAt(1, 0), RGB(200, 50, 50));
+    EXPECT_EQ(IndexAt(out, 2, 0), 0);
+    // With no picture colour in the palette a new colour takes the nearest standard one.
+    const FrameReducer standardOnly(std::vector<Bitmap>{Cycle(2, 1, {kShadow})}, DefaultStandardColors(), {});
+    EXPECT_EQ(IndexAt(standardOnly.reduce(Cycle(1, 1, {RGB(250, 10, 240)})), 0, 0), 4);
 }
 
 TEST(Reduce, NoFreePositionIsAnErrorUnlessEveryPixelIsStandard) {
