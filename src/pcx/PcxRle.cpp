@@ -156,11 +156,18 @@ std::uint8_t* PcxRleEncode(const std::uint8_t* row, std::size_t size, std::uint8
         std::size_t base = i;
         std::uint64_t ends = RunEnds(row, base, end);
         while (i < end) {
-            if (i - base >= 64) {
+            if (i - base > 56) {
                 base = i;
                 ends = RunEnds(row, base, end);
             }
             const std::uint64_t rest = ends >> (i - base);
+            // Eight lone bytes below 192 are written as they are, at once.
+            if ((rest & 0xFF) == 0xFF && i + 8 <= end && AllLiteral(row + i)) {
+                std::memcpy(out, row + i, 8);
+                out += 8;
+                i += 8;
+                continue;
+            }
             const std::size_t longest = std::min(end - i, kLongestRun);
             const std::size_t n = rest != 0 ? std::min<std::size_t>(std::size_t(std::countr_zero(rest)) + 1, longest)
                                             : RunLength(row, i, longest);
