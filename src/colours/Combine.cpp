@@ -74,8 +74,11 @@ Bitmap CombinePictures(const std::vector<FrameSize>& sizes, const FrameSource& f
 
 Bitmap CombinePictures(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                        const ColourOptions& options) {
-    return CombinePictures(SizesOf(frames), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; },
-                           colors, options);
+    return CombinePictures(SizesOf(frames), HeldFrames(frames), colors, options);
+}
+
+FrameSource HeldFrames(const std::vector<Bitmap>& frames) {
+    return [&frames](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; };
 }
 
 std::vector<std::string> CombineOrder(std::vector<std::string> files) {

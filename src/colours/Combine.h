@@ -33,6 +33,8 @@ struct FrameSize {
     int height = 0;
 };
 using FrameSource = std::function<const Bitmap&(std::size_t k, Bitmap& holder)>;
+// Frames already in memory as a source; they must outlive it.
+FrameSource HeldFrames(const std::vector<Bitmap>& frames);
 Bitmap CombinePictures(const std::vector<FrameSize>& sizes, const FrameSource& frame, const StandardColorTable& colors,
                        const ColourOptions& options);
 

@@ -78,8 +78,7 @@ void ReadRowColors(const Bitmap& picture, int y, std::uint32_t* out) {
 
 FrameReducer::FrameReducer(const std::vector<Bitmap>& frames, const StandardColorTable& colors,
                            const ReduceSettings& settings)
-    : FrameReducer(
-          frames.size(), [&](std::size_t k, Bitmap&) -> const Bitmap& { return frames[k]; }, colors, settings) {}
+    : FrameReducer(frames.size(), HeldFrames(frames), colors, settings) {}
 
 FrameReducer::FrameReducer(std::size_t count, const FrameSource& frame, const StandardColorTable& colors,
                            const ReduceSettings& settings)
